@@ -1,0 +1,23 @@
+#pragma once
+
+#include "Application.h"
+#include "AuxCommands.h"
+#include "Database.h"
+#include "EventControl.h"
+
+#include <memory>
+
+namespace act {
+
+// Creates ACT!'s automation objects: the stand-in here, ACT!'s own objects on a Windows backend.
+class Backend {
+public:
+    virtual ~Backend() = default;
+
+    virtual std::shared_ptr<Application> CreateApplication() = 0;
+    virtual std::shared_ptr<Database> CreateDatabase() = 0;
+    virtual std::shared_ptr<AuxCommands> CreateAuxCommands() = 0;
+    virtual std::unique_ptr<EventControl> CreateEventControl() = 0;
+};
+
+} // namespace act

@@ -1,0 +1,9 @@
+// Tests of the non-widget layers run inside a QCoreApplication, so timers and event watchers work.
+#include <QCoreApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
