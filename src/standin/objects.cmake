@@ -1,0 +1,1 @@
+# Automation objects over the database file.

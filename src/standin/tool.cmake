@@ -1,0 +1,1 @@
+# Commands of the act-standin tool.
