@@ -16,8 +16,8 @@ public:
     virtual Result<int> AuxCommandExistsInToolsMenu(int view, const std::string& name) = 0;
     virtual Result<int> AuxCommandExists(const std::string& name) = 0;
     virtual Result<int> AddAuxCommand(const std::string& name, const std::string& program, const std::string& folder,
-                                      const std::string& menuText, const std::string& toolTip,
-                                      const std::string& icon, const std::string& largeIcon, int flags) = 0;
+                                      const std::string& menuText, const std::string& toolTip, const std::string& icon,
+                                      const std::string& largeIcon, int flags) = 0;
     virtual Result<int> AddAuxCommandToToolbar(int view, const std::string& name) = 0;
     virtual Result<int> RemoveAuxCommandFromToolbar(int view, const std::string& name) = 0;
     virtual Result<int> AddAuxCommandToToolsMenu(int view, const std::string& name) = 0;

@@ -46,17 +46,14 @@ Result<Connection> Create_Database(Backend& backend, const std::string& programF
     const std::string lookupFile = (std::filesystem::path(programFolder) / CurrentLookupFileName).string();
 
     c.application = backend.CreateApplication();
-    const bool built = check(c.application->OpenFile(""), error) && take(c.application->Views(), c.views, error) &&
-                       take(c.views->Create(1, ""), c.contactView, error) &&
-                       (c.database = backend.CreateDatabase(), check(c.database->OpenEx(""), error)) &&
-                       take(c.database->ListTable(), c.listTable, error) &&
-                       take(c.database->Contact(), c.contactTable, error) &&
-                       take(c.database->Users(), c.usersTable, error) &&
-                       take(c.database->Sales(), c.salesTable, error) &&
-                       take(c.contactTable->Fields(), c.fieldList, error) &&
-                       take(c.database->Group(), c.groupTable, error) &&
-                       check(c.database->PhoneFormatting(2), error) &&
-                       check(c.application->SaveCurrentLookup(lookupFile), error);
+    const bool built =
+        check(c.application->OpenFile(""), error) && take(c.application->Views(), c.views, error) &&
+        take(c.views->Create(1, ""), c.contactView, error) &&
+        (c.database = backend.CreateDatabase(), check(c.database->OpenEx(""), error)) &&
+        take(c.database->ListTable(), c.listTable, error) && take(c.database->Contact(), c.contactTable, error) &&
+        take(c.database->Users(), c.usersTable, error) && take(c.database->Sales(), c.salesTable, error) &&
+        take(c.contactTable->Fields(), c.fieldList, error) && take(c.database->Group(), c.groupTable, error) &&
+        check(c.database->PhoneFormatting(2), error) && check(c.application->SaveCurrentLookup(lookupFile), error);
     if (!built) {
         (void)c.Release();
         return error;

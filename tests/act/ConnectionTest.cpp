@@ -134,10 +134,20 @@ struct FakeBackend : act::Backend {
 };
 
 const std::vector<std::string> FullOrder = {
-    "new Application",     "App.OpenFile('')",     "App.Views",     "Views.Create(1,'')",
-    "new Database",        "Db.OpenEx('')",        "Db.ListTable",  "Db.Contact",
-    "Db.Users",            "Db.Sales",             "Contact.Fields", "Db.Group",
-    "Db.PhoneFormatting(2)", "App.SaveCurrentLookup('/prog/~currentLU.lku')",
+    "new Application",
+    "App.OpenFile('')",
+    "App.Views",
+    "Views.Create(1,'')",
+    "new Database",
+    "Db.OpenEx('')",
+    "Db.ListTable",
+    "Db.Contact",
+    "Db.Users",
+    "Db.Sales",
+    "Contact.Fields",
+    "Db.Group",
+    "Db.PhoneFormatting(2)",
+    "App.SaveCurrentLookup('/prog/~currentLU.lku')",
 };
 
 TEST(CreateDatabase, BuildsTheConnectionInOrderAndSavesTheLookupInTheProgramFolder) {

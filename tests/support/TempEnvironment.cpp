@@ -24,7 +24,9 @@ TempEnvironment::~TempEnvironment() {
     }
 }
 
-QString TempEnvironment::path(const QString& relative) const { return QDir(m_dir.path()).filePath(relative); }
+QString TempEnvironment::path(const QString& relative) const {
+    return QDir(m_dir.path()).filePath(relative);
+}
 
 void TempEnvironment::set(const char* name, const QString& value) {
     if (!m_saved.count(name))
@@ -32,6 +34,8 @@ void TempEnvironment::set(const char* name, const QString& value) {
     qputenv(name, value.toLocal8Bit());
 }
 
-QString binary(const QString& name) { return QDir(QStringLiteral(TALLIVO_BIN_DIR)).filePath(name); }
+QString binary(const QString& name) {
+    return QDir(QStringLiteral(TALLIVO_BIN_DIR)).filePath(name);
+}
 
 } // namespace testing_support

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace core {
+
+// Output type: which reports are listed and which files every command touches.
+enum class OutputType : int { ExcelReport = 0, CsvFile = 1 };
+
+namespace extension {
+inline const QString Definition[] = {QStringLiteral(".DXL"), QStringLiteral(".DCS")};
+inline const QString Template = QStringLiteral(".XLT");
+} // namespace extension
+
+// The last four characters of a file name (".DXL" for Sales.DXL).
+QString Ext(const QString& file);
+// A file name up to, not including, its first "." (Sales for Sales.DXL).
+QString NameOnly(const QString& file);
+
+// Names of the reports of an output type in a report folder, in the order the file system gives them. A report
+// is listed only when its definition file is exactly name + upper-case extension; an Excel report also needs its
+// template, found whatever the case of its name. A missing folder lists nothing.
+QStringList Load_Reports(const QString& reportFolder, int outputType);
+
+// The template file of an Excel report: name + ".XLT" when that exists exactly, else the real name of a file that
+// matches it ignoring case, else "".
+QString templateFile(const QString& reportFolder, const QString& reportName);
+
+// The report folder path from the stored text: always ending in the folder separator.
+QString reportFolderPath(const QString& storedFolder);
+
+} // namespace core
