@@ -1,11 +1,20 @@
 #include "gui/app/frmMain.h"
+#include "standin/StandinBackend.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tallivo"));
-    gui::frmMain window;
+    // The application name stays the executable's: the instance lock relies on it.
+    QApplication::setApplicationDisplayName(QStringLiteral("Tallivo"));
+    QApplication::setApplicationVersion(QStringLiteral(TALLIVO_VERSION));
+    // The program ends when its main window's unload sequence says so, not when the last window closes.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    standin::StandinBackend backend({.registerClient = true});
+    gui::frmMain window(backend);
+    if (!window.Form_Load())
+        return 0;
     window.show();
     return QApplication::exec();
 }

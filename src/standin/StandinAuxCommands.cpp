@@ -12,7 +12,9 @@ constexpr int NotRegistered = 2;
 constexpr int FirstView = 1;
 constexpr int LastView = 6;
 
-std::string viewKey(const std::string& place, int view) { return place + "." + std::to_string(view); }
+std::string viewKey(const std::string& place, int view) {
+    return place + "." + std::to_string(view);
+}
 
 // The registered command's name: the first of AddAuxCommand's arguments.
 std::string registeredName(const StateData& data) {
@@ -22,7 +24,9 @@ std::string registeredName(const StateData& data) {
     return command.substr(0, command.find('|'));
 }
 
-bool refusing(const StateData& data) { return data.value(StateData::Aux, "refuse") == "1"; }
+bool refusing(const StateData& data) {
+    return data.value(StateData::Aux, "refuse") == "1";
+}
 
 act::Error badView(int view) {
     return makeError(ErrorCode::OutOfRange, "view " + std::to_string(view) + " is not a view from 1 to 6");
@@ -44,8 +48,7 @@ act::Result<int> StandinAuxCommands::exists(const std::string& place, int view, 
     return state.value(StateData::Aux, viewKey(place, view)) == "1" ? 1 : 0;
 }
 
-act::Result<int> StandinAuxCommands::place(const std::string& place, int view, const std::string& name,
-                                           bool present) {
+act::Result<int> StandinAuxCommands::place(const std::string& place, int view, const std::string& name, bool present) {
     if (view < FirstView || view > LastView)
         return badView(view);
     int answer = Success;

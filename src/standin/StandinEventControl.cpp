@@ -11,7 +11,8 @@ constexpr int PollIntervalMs = 200;
 
 } // namespace
 
-StandinEventControl::StandinEventControl(StateFile state, QObject* parent) : QObject(parent), m_state(std::move(state)) {
+StandinEventControl::StandinEventControl(StateFile state, QObject* parent)
+    : QObject(parent), m_state(std::move(state)) {
     // Requests made before this control existed are not this program's to answer.
     if (auto data = m_state.read())
         m_lastFired = data.value().closeRequest();
@@ -33,7 +34,9 @@ act::Status StandinEventControl::AcknowledgeClose() {
     return clients::acknowledge(m_state, clients::currentProcessId());
 }
 
-act::Result<bool> StandinEventControl::CommunicationFailed() { return !m_state.read().ok(); }
+act::Result<bool> StandinEventControl::CommunicationFailed() {
+    return !m_state.read().ok();
+}
 
 void StandinEventControl::poll() {
     auto data = m_state.read();

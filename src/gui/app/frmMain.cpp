@@ -1,11 +1,367 @@
 #include "frmMain.h"
 
+#include "frmAbout.h"
+
+#include "core/MainWindowChoices.h"
+#include "core/ProductName.h"
+#include "core/SettingsKeys.h"
+#include "core/library/ReportCatalogue.h"
+#include "core/platform/ProgramFolder.h"
+#include "gui/common/ErrorBox.h"
+#include "gui/common/ListHelpers.h"
+#include "gui/library/frmTemplateFolder.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QIcon>
+#include <QMouseEvent>
+
 namespace gui {
 
-frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
+namespace {
+
+constexpr Procedure FormLoad{"frmMain", "Sub", "Form_Load"};
+constexpr Procedure FormUnload{"frmMain", "Sub", "Form_Unload"};
+constexpr int CloseCheckIntervalMs = 100;
+constexpr int TickIntervalMs = 1000;
+constexpr int TicksToEnd = 2;
+const QString ExcelReportText = QStringLiteral("Excel Report");
+
+// An option button set as a stored value would set it: true chooses it, false clears it.
+void setOption(QRadioButton* button, bool chosen) {
+    if (chosen) {
+        button->setChecked(true);
+        return;
+    }
+    if (button->isChecked()) {
+        button->setAutoExclusive(false);
+        button->setChecked(false);
+        button->setAutoExclusive(true);
+    }
+}
+
+QStringList selectedTexts(const QListWidget* list) {
+    QStringList texts;
+    for (int row = 0; row < list->count(); ++row)
+        if (list->item(row)->isSelected())
+            texts.append(list->item(row)->text());
+    return texts;
+}
+
+int selectedRow(const QListWidget* list) {
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    return selected.isEmpty() ? -1 : list->row(selected.constFirst());
+}
+
+} // namespace
+
+frmMain::frmMain(act::Backend& backend, QWidget* parent)
+    : QMainWindow(parent), m_backend(backend), c(MainWindowControls::build(this)) {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Tallivo"));
-    resize(480, 360);
+    setWindowTitle(core::ProductName);
+    setWindowIcon(QIcon(QDir(core::programFolder()).filePath(QStringLiteral("tallivo.ico"))));
+    tmr1.setObjectName(QStringLiteral("tmr1"));
+    tmr1.setInterval(0);
+    m_closeWhenIdle.setInterval(CloseCheckIntervalMs);
+    c.lstUsers->setEnabled(false);
+    connectHandlers();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::connectHandlers() {
+    connect(c.cmdCancel, &QPushButton::clicked, this, &QWidget::close);
+    for (int i = 0; i < 2; ++i)
+        connect(c.optManagedby[i], &QRadioButton::toggled, this, [this, i](bool chosen) {
+            if (chosen)
+                optmanagedby_Click(i);
+        });
+    connect(c.mnuTemplateFolder, &QAction::triggered, this, &frmMain::mnuTemplateFolder_Click);
+    connect(c.mnuManual, &QAction::triggered, this, &frmMain::mnuManual_Click);
+    connect(c.mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
+    connect(c.mnuPopupNew, &QAction::triggered, c.mnuNew, &QAction::trigger);
+    connect(&tmr1, &QTimer::timeout, this, &frmMain::tmr1_Timer);
+    connect(&m_closeWhenIdle, &QTimer::timeout, this, &frmMain::closeWhenIdle);
+    c.lstReports->viewport()->installEventFilter(this);
+}
+
+bool frmMain::refuse(const QString& text, MessageIcon icon) {
+    PlatformService::instance().message(this, {core::ProductName, text, QMessageBox::Ok, icon, QMessageBox::Ok});
+    ActEvent1.reset();
+    m_instanceLock.unlock();
+    m_unloaded = true;
+    PlatformService::instance().endProgram(0);
+    return false;
+}
+
+bool frmMain::Form_Load() {
+    if (!m_instanceLock.tryLock())
+        return refuse(QStringLiteral("An instance of this program is already running!"), MessageIcon::None);
+
+    ActEvent1 = m_backend.CreateEventControl();
+    ActEvent1->setOnActUserWantsToClose([this] { ActEvent1_OnActUserWantsToClose(); });
+    const act::Result<int> connected = ActEvent1->ConnectionState(0);
+    if (!connected) {
+        showErrorBox(FormLoad, __LINE__, connected.error(), this);
+        return true;
+    }
+    if (connected.value() < 1) {
+        const act::Result<bool> failed = ActEvent1->CommunicationFailed();
+        if (!failed) {
+            showErrorBox(FormLoad, __LINE__, failed.error(), this);
+            return true;
+        }
+        if (failed.value())
+            return refuse(QStringLiteral("Unable to communicate with ACT!\rPlease run actreg.exe located in the ACT "
+                                         "folder and try again"),
+                          MessageIcon::Critical);
+        return refuse(QStringLiteral("Please open an ACT database prior to running %1!").arg(core::ProductName),
+                      MessageIcon::Exclamation);
+    }
+
+    act::Result<act::Connection> connection = act::Create_Database(m_backend, core::programFolder().toStdString());
+    if (!connection) {
+        showErrorBox({"Module1", "Sub", "Create_Database"}, __LINE__, connection.error(), this);
+        return true;
+    }
+    m_connection = std::move(connection).value();
+
+    m_reportFolder = core::reportFolderPath(m_store.GetSetting(
+        core::keys::Settings, core::keys::TemplatesFolder, core::programFolder() + QStringLiteral("/Templates")));
+    c.mstSSTab->setCurrentIndex(0);
+    Load_Reports();
+    m_startupComplete = restoreChoices();
+    return true;
+}
+
+// Start-up from the output choice on: each stored value that cannot be used is reported once and replaced by its
+// default, and start-up goes on.
+bool frmMain::restoreChoices() {
+    const core::StoredChoices stored = core::loadMainWindowChoices(m_store);
+    const core::MainWindowChoices& choices = stored.choices;
+    const auto reportProblemsOf = [&](const QString& key, int line) {
+        for (const core::ChoiceProblem& problem : stored.problems)
+            if (problem.key == key)
+                showErrorBox(FormLoad, line, problem.errorNumber, this);
+    };
+
+    c.cboOutput->addItem(ExcelReportText);
+    c.cboOutput->addItem(QStringLiteral("CSV File (Export)"));
+    reportProblemsOf(core::keys::cboOutput, __LINE__);
+    c.cboOutput->setCurrentIndex(choices.cboOutput);
+    cboOutput_Click();
+    connect(c.cboOutput, &QComboBox::currentIndexChanged, this, &frmMain::cboOutput_Click);
+
+    if (!Load_Users(c.lstUsers, *m_connection.usersTable))
+        return false;
+
+    reportProblemsOf(core::keys::ReportsListIndex, __LINE__);
+    if (choices.reportsListIndex < c.lstReports->count()) {
+        if (choices.reportsListIndex >= 0)
+            c.lstReports->setCurrentRow(choices.reportsListIndex);
+    } else if (c.lstReports->count() > 0) {
+        c.lstReports->setCurrentRow(0);
+    }
+
+    for (int i = 0; i < 3; ++i) {
+        reportProblemsOf(core::keys::ReportPrefix + QString::number(i), __LINE__);
+        setOption(c.optReport[i], choices.report[i]);
+    }
+    for (int i = 0; i < 2; ++i) {
+        reportProblemsOf(core::keys::ManagedByPrefix + QString::number(i), __LINE__);
+        setOption(c.optManagedby[i], choices.managedBy[i]);
+    }
+    if (c.optManagedby[1]->isChecked())
+        Load_List_Settings_Users(c.lstUsers, 0);
+    Update_ReportMenu();
+    return true;
+}
+
+void frmMain::Form_Unload() {
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    m_closeWhenIdle.stop();
+    std::string databasePath;
+    if (m_restartFlag && m_connection.database) {
+        const act::Result<std::string> path = m_connection.database->GetDatabasePath();
+        const act::Status closed = path ? m_connection.application->Command(150) : act::Status(path.error());
+        if (!closed)
+            showErrorBox(FormUnload, __LINE__, closed.error(), this);
+        else
+            databasePath = path.value();
+    }
+    // A start-up that stopped part way must not store its half-filled choices over the user's.
+    if (m_startupComplete)
+        Save_Settings();
+    if (const act::Status released = m_connection.Release(); !released)
+        showErrorBox(FormUnload, __LINE__, released.error(), this);
+
+    if (!m_restartFlag) {
+        ActEvent1.reset();
+        return;
+    }
+    if (!databasePath.empty())
+        PlatformService::instance().shellOpen({QStringLiteral("open"), QString::fromStdString(databasePath),
+                                               QString(), core::programFolder(), 5});
+    hide();
+    m_ticks = 0;
+    tmr1.start(TickIntervalMs);
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    const bool alreadyUnloaded = m_unloaded;
+    Form_Unload();
+    if (m_restartFlag) {
+        // The hidden program lives on until its timer ends it.
+        event->ignore();
+        hide();
+        return;
+    }
+    event->accept();
+    if (!alreadyUnloaded)
+        PlatformService::instance().endProgram(0);
+}
+
+void frmMain::tmr1_Timer() {
+    if (++m_ticks < TicksToEnd)
+        return;
+    tmr1.stop();
+    m_instanceLock.unlock();
+    PlatformService::instance().endProgram(0);
+}
+
+void frmMain::ActEvent1_OnActUserWantsToClose() {
+    if (const act::Status acknowledged = ActEvent1->AcknowledgeClose(); !acknowledged) {
+        showErrorBox({"frmMain", "Sub", "ActEvent1_OnActUserWantsToClose"}, __LINE__, acknowledged.error(), this);
+        return;
+    }
+    if (m_restartFlag || m_unloaded)
+        return;
+    // Never unload under an open dialog or a run: the request is carried out when they end.
+    m_closeWhenIdle.start();
+    closeWhenIdle();
+}
+
+void frmMain::closeWhenIdle() {
+    if (m_busy || QApplication::activeModalWidget())
+        return;
+    m_closeWhenIdle.stop();
+    close();
+}
+
+void frmMain::setBusy(bool busy) { m_busy = busy; }
+
+void frmMain::cboOutput_Click() {
+    m_outputType = c.cboOutput->currentIndex();
+    Load_Reports();
+    Update_ReportMenu();
+}
+
+void frmMain::Load_Reports() {
+    Empty_List(c.lstReports);
+    QStringList names = core::Load_Reports(m_reportFolder, m_outputType);
+    // A sorted list box: alphabetical, ignoring case.
+    std::sort(names.begin(), names.end(),
+              [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+    c.lstReports->addItems(names);
+}
+
+void frmMain::Update_ReportMenu() {
+    const bool hasReports = c.lstReports->count() > 0;
+    for (QAction* action : {c.mnuEdit, c.mnuDelete, c.mnuDuplicate, c.mnuRename})
+        action->setEnabled(hasReports);
+    const bool excel = hasReports && m_outputType == 0 && c.cboOutput->currentText() == ExcelReportText;
+    c.mnuEditTemplate->setEnabled(excel);
+    c.mnuConvert->setEnabled(excel);
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == c.lstReports->viewport()) {
+        if (event->type() == QEvent::MouseButtonPress) {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() == Qt::RightButton) {
+                lstReports_MouseDown(mouse->button(), mouse->globalPosition().toPoint());
+                return true; // the right button leaves the selection as it was
+            }
+        } else if (event->type() == QEvent::MouseButtonDblClick) {
+            lstReports_DblClick();
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmMain::lstReports_MouseDown(Qt::MouseButton button, const QPoint& globalPosition) {
+    if (button != Qt::RightButton)
+        return;
+    const bool selected = !c.lstReports->selectedItems().isEmpty();
+    for (QAction* action : {c.mnuPopupEdit, c.mnuPopupDelete, c.mnuPopupDuplicate, c.mnuPopupRename})
+        action->setEnabled(selected);
+    c.mnuPopupEditTemplate->setEnabled(selected && m_outputType == 0);
+    c.mnuPopupConvert->setEnabled(selected && m_outputType == 0);
+    c.mnuPopup->popup(globalPosition);
+}
+
+void frmMain::lstReports_DblClick() {
+    if (!c.lstReports->selectedItems().isEmpty())
+        c.mnuPopupEdit->trigger();
+}
+
+void frmMain::optmanagedby_Click(int index) {
+    c.lstUsers->setEnabled(index == 1);
+    if (!c.lstUsers->isEnabled())
+        Deselect(c.lstUsers);
+}
+
+void frmMain::mnuTemplateFolder_Click() {
+    frmTemplateFolder dialog(m_store, this);
+    connect(&dialog, &frmTemplateFolder::reportFolderChanged, this, [this](const QString& path) { m_reportFolder = path; });
+    dialog.exec();
+}
+
+void frmMain::mnuManual_Click() {
+    const QString folder = core::programFolder();
+    // Whether a program could open the manual is not reported.
+    PlatformService::instance().shellOpen(
+        {QStringLiteral("Open"), QDir(folder).filePath(QStringLiteral("Tallivo_manual.pdf")), QString(), folder, 5});
+}
+
+void frmMain::mnuAbout_Click() {
+    frmAbout about(core::ProductName, windowIcon(), this);
+    about.exec();
+}
+
+void frmMain::Save_Settings() {
+    core::MainWindowChoices choices;
+    for (int i = 0; i < 3; ++i)
+        choices.report[i] = c.optReport[i]->isChecked();
+    for (int i = 0; i < 2; ++i)
+        choices.managedBy[i] = c.optManagedby[i]->isChecked();
+    choices.cboOutput = c.cboOutput->currentIndex();
+    choices.reportsListIndex = selectedRow(c.lstReports);
+    if (!core::saveMainWindowChoices(m_store, choices))
+        showErrorBox({"frmMain", "Sub", "Save_Settings"}, __LINE__, core::errors::PathFileAccessError, this);
+    Save_List_Settings_Users(c.lstUsers, 0);
+}
+
+void frmMain::Save_List_Settings_Users(QListWidget* list, int number) {
+    const QStringList names = selectedTexts(list);
+    if (names.isEmpty())
+        return; // the stored users stay as they were
+    if (!m_store.SaveSetting(core::keys::Settings, list->objectName() + QString::number(number),
+                             core::joinUserNames(names)))
+        showErrorBox({"frmMain", "Sub", "Save_List_Settings_Users"}, __LINE__, core::errors::PathFileAccessError,
+                     this);
+}
+
+void frmMain::Load_List_Settings_Users(QListWidget* list, int number) {
+    // Whole names: a stored "Bob Smith" must not also select "Bob".
+    const QStringList stored = core::splitUserNames(
+        m_store.GetSetting(core::keys::Settings, list->objectName() + QString::number(number)));
+    for (int row = 0; row < list->count(); ++row)
+        if (stored.contains(list->item(row)->text()))
+            list->item(row)->setSelected(true);
 }
 
 } // namespace gui

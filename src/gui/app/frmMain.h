@@ -1,15 +1,84 @@
 #pragma once
 
+#include "MainWindowControls.h"
+
+#include "act/Backend.h"
+#include "act/Connection.h"
+#include "core/SettingsStore.h"
+#include "core/platform/InstanceLock.h"
+#include "gui/common/PlatformService.h"
+
 #include <QMainWindow>
+#include <QTimer>
+
+#include <memory>
 
 namespace gui {
 
-// Tallivo's main window.
+// Tallivo's main window: loading it starts the program, unloading it ends the program.
 class frmMain : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit frmMain(QWidget* parent = nullptr);
+    explicit frmMain(act::Backend& backend, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // The load sequence. False when start-up was refused: the program has ended and the window must not be shown.
+    bool Form_Load();
+    // The unload sequence; the integration dialog runs it directly after setting the restart flag.
+    void Form_Unload();
+
+    void setRestartFlag(bool restart) { m_restartFlag = restart; }
+    // A run in progress: a close request from ACT! waits for it to end.
+    void setBusy(bool busy);
+    bool startupComplete() const { return m_startupComplete; }
+    int outputType() const { return m_outputType; }
+    const QString& reportFolderPath() const { return m_reportFolder; }
+    const act::Connection& connection() const { return m_connection; }
+    const MainWindowControls& controls() const { return c; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool refuse(const QString& text, MessageIcon icon);
+    bool restoreChoices();
+    void connectHandlers();
+
+    void cboOutput_Click();
+    void Update_ReportMenu();
+    void Load_Reports();
+    void lstReports_MouseDown(Qt::MouseButton button, const QPoint& globalPosition);
+    void lstReports_DblClick();
+    void optmanagedby_Click(int index);
+    void mnuTemplateFolder_Click();
+    void mnuManual_Click();
+    void mnuAbout_Click();
+    void tmr1_Timer();
+    void ActEvent1_OnActUserWantsToClose();
+    void closeWhenIdle();
+
+    void Save_Settings();
+    void Save_List_Settings_Users(QListWidget* list, int number);
+    void Load_List_Settings_Users(QListWidget* list, int number);
+
+    act::Backend& m_backend;
+    core::SettingsStore m_store;
+    core::InstanceLock m_instanceLock;
+    MainWindowControls c;
+    std::unique_ptr<act::EventControl> ActEvent1;
+    act::Connection m_connection;
+    QTimer tmr1;
+    QTimer m_closeWhenIdle;
+
+    QString m_reportFolder;
+    int m_outputType = 0;
+    int m_ticks = 0;
+    bool m_restartFlag = false;
+    bool m_startupComplete = false;
+    bool m_unloaded = false;
+    bool m_busy = false;
 };
 
 } // namespace gui

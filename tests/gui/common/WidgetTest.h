@@ -1,0 +1,43 @@
+#pragma once
+
+#include "support/TempEnvironment.h"
+#include "support/gui/ScriptedPlatformService.h"
+
+#include <QApplication>
+#include <QListWidget>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+// Failure messages show texts, not their bytes.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace testing_support {
+
+// A widget test in a temporary world of its own, with a fresh scripted platform service: every box and dialog it
+// expected must have been asked for by its end, and no modal dialog outlives it.
+class WidgetTest : public ::testing::Test {
+protected:
+    void TearDown() override {
+        EXPECT_EQ(platform.pending(), 0u);
+        if (QWidget* modal = QApplication::activeModalWidget())
+            modal->close();
+    }
+
+    TempEnvironment env;
+    ScriptedPlatformService& platform = ScriptedPlatformService::install();
+};
+
+// The texts of a list's items, and of its selected items, in row order.
+inline QStringList texts(const QListWidget* list, bool selectedOnly = false) {
+    QStringList result;
+    for (int row = 0; row < list->count(); ++row)
+        if (!selectedOnly || list->item(row)->isSelected())
+            result.append(list->item(row)->text());
+    return result;
+}
+
+} // namespace testing_support

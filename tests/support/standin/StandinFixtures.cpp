@@ -1,0 +1,57 @@
+#include "StandinFixtures.h"
+
+#include "standin/ActDatabaseFile.h"
+#include "standin/StateFile.h"
+
+#include <gtest/gtest.h>
+
+namespace testing_support {
+
+QString makeContactDatabase(const QString& path, const std::vector<ContactValues>& contacts) {
+    auto db = standin::ActDatabaseFile::create(path.toStdString());
+    db->sql().exec("BEGIN");
+    int n = 0;
+    for (ContactValues values : contacts) {
+        if (!values.count(standin::field::RecordId)) {
+            std::string id = "REC" + std::to_string(++n);
+            id.insert(3, standin::IdLength - id.size(), '0');
+            values[standin::field::RecordId] = id;
+        }
+        std::string columns, marks;
+        for (const auto& [field, value] : values) {
+            columns += (columns.empty() ? "" : ",") + standin::columnName(field);
+            marks += marks.empty() ? "?" : ",?";
+        }
+        auto insert = db->sql().prepare("INSERT INTO contact(" + columns + ") VALUES(" + marks + ")");
+        int index = 0;
+        for (const auto& entry : values)
+            insert.bind(++index, entry.second);
+        insert.step();
+    }
+    db->sql().exec("COMMIT");
+    return path;
+}
+
+void openInStandin(const QString& databasePath) {
+    const auto written = standin::StateFile().update([&](standin::StateData& d) {
+        d.set("standin", "running", "1");
+        d.set("standin", "database", databasePath.toStdString());
+        d.set("standin", "current", "");
+        d.set("standin", "lookup", "");
+    });
+    ASSERT_TRUE(written.ok());
+}
+
+void requestClose() {
+    const auto written = standin::StateFile().update([](standin::StateData& d) {
+        d.set("standin", "close_request", std::to_string(d.closeRequest() + 1));
+    });
+    ASSERT_TRUE(written.ok());
+}
+
+std::string standinState(const std::string& key) {
+    auto state = standin::StateFile().read();
+    return state ? state.value().value("standin", key) : std::string("<unreadable>");
+}
+
+} // namespace testing_support

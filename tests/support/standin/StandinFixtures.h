@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace testing_support {
+
+using ContactValues = std::map<int, std::string>; // field id -> value; record id generated when absent
+
+// Makes a contact database with these contacts, in this order.
+QString makeContactDatabase(const QString& path, const std::vector<ContactValues>& contacts);
+// The stand-in runs with this database open, no current contact and all contacts as the lookup.
+void openInStandin(const QString& databasePath);
+// Adds one close request, as `act-standin quit` does, without waiting for anyone.
+void requestClose();
+// A state value of the running stand-in.
+std::string standinState(const std::string& key);
+
+} // namespace testing_support

@@ -1,0 +1,68 @@
+// Renders each window of the program into a PNG named after it, for the README and for review. Run by
+// scripts/screenshots inside private settings, state and program folders.
+#include "core/ProductName.h"
+#include "core/SettingsStore.h"
+#include "gui/app/frmAbout.h"
+#include "gui/app/frmMain.h"
+#include "gui/common/DesktopPlatformService.h"
+#include "gui/library/frmTemplateFolder.h"
+#include "standin/StandinBackend.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTextStream>
+
+namespace {
+
+class PrintingPlatformService : public gui::DesktopPlatformService {
+public:
+    QMessageBox::StandardButton message(QWidget*, const gui::MessageRequest& request) override {
+        QTextStream(stderr) << request.title << ": " << request.text << '\n';
+        return request.defaultButton == QMessageBox::NoButton ? QMessageBox::Ok : request.defaultButton;
+    }
+};
+
+bool save(QWidget& window, const QDir& folder) {
+    window.show();
+    QApplication::processEvents();
+    const QString file = folder.filePath(window.objectName() + QStringLiteral(".png"));
+    if (!window.grab().save(file)) {
+        QTextStream(stderr) << "cannot write " << file << '\n';
+        return false;
+    }
+    QTextStream(stdout) << file << '\n';
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    const QStringList args = QApplication::arguments();
+    if (args.size() != 2) {
+        QTextStream(stderr) << "usage: tallivo-screenshots DIR\n";
+        return 2;
+    }
+    const QDir folder(args.at(1));
+    if (!folder.exists() && !QDir().mkpath(folder.path())) {
+        QTextStream(stderr) << "cannot create " << folder.path() << '\n';
+        return 1;
+    }
+
+    // Nothing may wait for a click here: boxes are printed and answered at once.
+    gui::PlatformService::install(std::make_unique<PrintingPlatformService>());
+    standin::StandinBackend backend;
+    gui::frmMain mainWindow(backend);
+    if (!mainWindow.Form_Load())
+        return 1;
+    mainWindow.resize(640, 420);
+    bool saved = save(mainWindow, folder);
+
+    core::SettingsStore store;
+    gui::frmTemplateFolder templateFolder(store, &mainWindow);
+    saved &= save(templateFolder, folder);
+    gui::frmAbout about(core::ProductName, mainWindow.windowIcon(), &mainWindow);
+    saved &= save(about, folder);
+    return saved ? 0 : 1;
+}
