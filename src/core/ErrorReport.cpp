@@ -16,6 +16,8 @@ QString errors::description(long number) {
         return QStringLiteral("Permission denied");
     case PathFileAccessError:
         return QStringLiteral("Path/File access error");
+    case ObjectNotSet:
+        return QStringLiteral("Object variable or With block variable not set");
     case InvalidPropertyValue:
         return QStringLiteral("Invalid property value");
     default:

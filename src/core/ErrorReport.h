@@ -20,6 +20,7 @@ inline constexpr long InvalidProcedureCall = 5;
 inline constexpr long TypeMismatch = 13;
 inline constexpr long FileNotFound = 53;
 inline constexpr long PermissionDenied = 70;
+inline constexpr long ObjectNotSet = 91;
 inline constexpr long PathFileAccessError = 75;
 inline constexpr long InvalidPropertyValue = 380;
 

@@ -73,6 +73,8 @@ std::unique_ptr<ActDatabaseFile> ActDatabaseFile::create(const std::string& path
         ++position;
     }
     db.exec("COMMIT");
+    // Readers never block a writer: a program idle on a contact keeps a read transaction open.
+    db.exec("PRAGMA journal_mode=WAL");
     std::unique_ptr<ActDatabaseFile> file(new ActDatabaseFile(std::move(connection)));
     file->loadCatalogue();
     return file;

@@ -28,6 +28,7 @@ void addSampleContacts(ActDatabaseFile& database, std::uint64_t count, std::uint
         inserter.insert(values);
     }
     db.exec("COMMIT");
+    db.exec("PRAGMA journal_mode=WAL");
 }
 
 } // namespace

@@ -56,6 +56,8 @@ bool SqliteStatement::step() {
 }
 
 void SqliteStatement::reset() {
+    if (!m_stmt)
+        return;
     sqlite3_reset(m_stmt);
     sqlite3_clear_bindings(m_stmt);
 }

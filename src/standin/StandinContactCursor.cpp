@@ -51,13 +51,13 @@ std::string_view StandinContactCursor::value(SqliteConnection& db, int fieldId) 
         return m_statement.text(columnOf(static_cast<std::size_t>(selected - m_fieldIds.begin())));
     std::vector<int> fieldIds = m_fieldIds;
     fieldIds.push_back(fieldId);
-    m_spare = db.prepare(selectFrom(fieldIds));
-    m_fieldIds = std::move(fieldIds);
+    SqliteStatement widened = db.prepare(selectFrom(fieldIds));
     const std::int64_t row = m_rowid;
-    const bool found = seek(db, row) && m_rowid == row;
-    // The statement set aside by the seek selects the old columns.
-    m_spare = SqliteStatement();
-    if (!found)
+    m_spare = std::move(widened);
+    m_statement = SqliteStatement();
+    m_fieldIds = std::move(fieldIds);
+    m_onRow = false;
+    if (!reach(db, row))
         throw SqliteError("the current record no longer exists");
     return m_statement.text(columnOf(m_fieldIds.size() - 1));
 }

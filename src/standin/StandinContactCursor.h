@@ -40,6 +40,7 @@ private:
     bool seek(SqliteConnection& db, std::int64_t target);
     bool settle(bool row);
 
+    // Both statements, when prepared, select m_fieldIds.
     SqliteStatement m_statement;
     SqliteStatement m_spare;
     std::vector<int> m_fieldIds = {field::RecordId};

@@ -147,8 +147,7 @@ std::optional<std::int64_t> StandinContactTable::findRecord(SqliteConnection& db
         m_findRecord = db.prepare("SELECT rowid FROM contact WHERE f1 = ?1");
     m_findRecord.reset();
     m_findRecord.bind(1, recordId);
-    const std::optional<std::int64_t> rowid =
-        m_findRecord.step() ? std::optional(m_findRecord.int64(0)) : std::nullopt;
+    const std::optional<std::int64_t> rowid = m_findRecord.step() ? std::optional(m_findRecord.int64(0)) : std::nullopt;
     m_findRecord.reset();
     return rowid;
 }

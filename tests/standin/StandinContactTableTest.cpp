@@ -64,6 +64,17 @@ TEST_F(StandinContactTable, SkipsLookupContactsDeletedAfterTheLookupWasLoaded) {
     EXPECT_EQ(errorOf(m_table->GoTo("ID0000000020")), code(ErrorCode::RecordNotFound));
 }
 
+TEST_F(StandinContactTable, ASearchSeesContactsAddedSinceTheLastOne) {
+    // In WAL mode a writer commits while the table's cursors still read, and a step reads on in that snapshot.
+    change("PRAGMA journal_mode=WAL");
+    ASSERT_TRUE(m_table->GoTo("ID0000000010").ok());
+    change("INSERT INTO contact(f1, f2) VALUES('ID0000000050', 'Company ID0000000050')");
+    ASSERT_TRUE(m_table->GoTo("ID0000000050").ok());
+    EXPECT_EQ(m_table->Data(2).value(), "Company ID0000000050");
+    change("INSERT INTO contact(f1) VALUES('ID0000000060')");
+    EXPECT_EQ(walk(*m_table).back(), "ID0000000060");
+}
+
 TEST_F(StandinContactTable, AFailedGoToLeavesTheCurrentRecord) {
     const std::string bad[] = {"ID0000000099", "ID000000001", "ID00000000100", "", "id0000000010"};
     ASSERT_TRUE(m_table->MoveFirst().ok());

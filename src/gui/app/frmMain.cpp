@@ -1,5 +1,6 @@
 #include "frmMain.h"
 
+#include "WindowRunFrontEnd.h"
 #include "frmAbout.h"
 
 #include "core/MainWindowChoices.h"
@@ -7,6 +8,8 @@
 #include "core/SettingsKeys.h"
 #include "core/library/ReportCatalogue.h"
 #include "core/platform/ProgramFolder.h"
+#include "core/run/ReportRun.h"
+#include "core/run/RunTexts.h"
 #include "gui/common/ErrorBox.h"
 #include "gui/common/ListHelpers.h"
 #include "gui/library/frmTemplateFolder.h"
@@ -71,6 +74,7 @@ frmMain::frmMain(act::Backend& backend, QWidget* parent)
 frmMain::~frmMain() = default;
 
 void frmMain::connectHandlers() {
+    connect(c.cmdOK, &QPushButton::clicked, this, &frmMain::cmdOK_Click);
     connect(c.cmdCancel, &QPushButton::clicked, this, &QWidget::close);
     for (int i = 0; i < 2; ++i)
         connect(c.optManagedby[i], &QRadioButton::toggled, this, [this, i](bool chosen) {
@@ -252,6 +256,52 @@ void frmMain::closeWhenIdle() {
 }
 
 void frmMain::setBusy(bool busy) { m_busy = busy; }
+
+void frmMain::cmdOK_Click() {
+    const QList<QListWidgetItem*> selected = c.lstReports->selectedItems();
+    if (selected.isEmpty()) {
+        PlatformService::instance().message(
+            this, {core::ProductName, core::texts::NoReportSelected, QMessageBox::Ok, MessageIcon::None, QMessageBox::Ok});
+        c.mstSSTab->setCurrentIndex(0);
+        return;
+    }
+    if (!m_connection.contactTable) {
+        showErrorBox({"frmMain", "Sub", "cmdOK_Click"}, __LINE__, core::errors::ObjectNotSet, this);
+        return;
+    }
+    core::RunRequest request;
+    request.reportName = selected.constFirst()->text();
+    request.outputType = m_outputType;
+    request.reportFolder = m_reportFolder;
+    request.programFolder = core::programFolder();
+    request.selection = selectionOnWindow();
+
+    WindowRunFrontEnd front(this, m_progressDelayMs);
+    PlatformShell shell;
+    core::ReportRun run(m_store, m_connection, shell, front, request);
+    setBusy(true);
+    core::RunStatus status = run.loadDefinition();
+    if (status == core::RunStatus::Done)
+        status = run.execute();
+    setBusy(false);
+    // A complete run ends the program; anything else leaves the window for another try.
+    if (status == core::RunStatus::Done)
+        close();
+}
+
+core::SelectionRequest frmMain::selectionOnWindow() {
+    for (int i = 0; i < 3; ++i)
+        if (c.optReport[i]->isChecked())
+            m_scope = static_cast<core::Scope>(i);
+    core::SelectionRequest selection;
+    selection.scope = m_scope;
+    selection.filterByManager = !c.optManagedby[0]->isChecked();
+    selection.programFolder = core::programFolder();
+    if (selection.filterByManager && !c.lstUsers->selectedItems().isEmpty())
+        for (const int row : GetSelectedItems(c.lstUsers))
+            selection.selectedUserNumbers.append(c.lstUsers->item(row)->data(Qt::UserRole).toInt());
+    return selection;
+}
 
 void frmMain::cboOutput_Click() {
     m_outputType = c.cboOutput->currentIndex();

@@ -5,6 +5,7 @@
 #include "act/Backend.h"
 #include "act/Connection.h"
 #include "core/SettingsStore.h"
+#include "core/run/ContactSelection.h"
 #include "core/platform/InstanceLock.h"
 #include "gui/common/PlatformService.h"
 
@@ -31,6 +32,8 @@ public:
     void setRestartFlag(bool restart) { m_restartFlag = restart; }
     // A run in progress: a close request from ACT! waits for it to end.
     void setBusy(bool busy);
+    // How long a run goes before its progress dialog shows (tests shorten it).
+    void setProgressDelay(int milliseconds) { m_progressDelayMs = milliseconds; }
     bool startupComplete() const { return m_startupComplete; }
     int outputType() const { return m_outputType; }
     const QString& reportFolderPath() const { return m_reportFolder; }
@@ -46,6 +49,8 @@ private:
     bool restoreChoices();
     void connectHandlers();
 
+    void cmdOK_Click();
+    core::SelectionRequest selectionOnWindow();
     void cboOutput_Click();
     void Update_ReportMenu();
     void Load_Reports();
@@ -74,11 +79,13 @@ private:
 
     QString m_reportFolder;
     int m_outputType = 0;
+    core::Scope m_scope = core::Scope::CurrentContact;
     int m_ticks = 0;
     bool m_restartFlag = false;
     bool m_startupComplete = false;
     bool m_unloaded = false;
     bool m_busy = false;
+    int m_progressDelayMs = 1000;
 };
 
 } // namespace gui

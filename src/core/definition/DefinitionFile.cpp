@@ -1,0 +1,106 @@
+#include "DefinitionFile.h"
+
+#include "DefinitionText.h"
+
+#include "core/SettingsKeys.h"
+#include "core/library/ReportCatalogue.h"
+#include "core/text/EightBitText.h"
+#include "core/text/SaveFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace core {
+
+namespace {
+
+// A definition is a few kilobytes; a file far larger is not one, and reading it whole could exhaust memory.
+constexpr qint64 MaxDefinitionBytes = 16 * 1024 * 1024;
+
+QString shown(const QString& path) { return QDir::toNativeSeparators(path); }
+
+// The file's bytes, or the reason they cannot be had in *why.
+QByteArray readWhole(const QString& path, QString* why) {
+    const QFileInfo info(path);
+    if (!info.isFile()) {
+        *why = QStringLiteral("it is not a regular file");
+        return {};
+    }
+    if (info.size() > MaxDefinitionBytes) {
+        *why = QStringLiteral("at %1 bytes it is too large to be a report definition").arg(info.size());
+        return {};
+    }
+    QFile file(path);
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly))
+        bytes = file.read(MaxDefinitionBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        *why = file.errorString();
+    return bytes;
+}
+
+DefinitionLoad loadProblem(DefinitionLoad::Status status, int line, const QString& description) {
+    DefinitionLoad load;
+    load.status = status;
+    load.line = line;
+    load.description = description;
+    return load;
+}
+
+DefinitionSave saveProblem(const QString& path, const QString& why) {
+    return {false, QStringLiteral("The definition file %1 could not be written: %2").arg(shown(path), why)};
+}
+
+} // namespace
+
+QString definitionPath(const QString& reportFolder, const QString& reportName, int outputType) {
+    if (outputType != static_cast<int>(OutputType::ExcelReport) && outputType != static_cast<int>(OutputType::CsvFile))
+        return {};
+    return reportFolder + reportName + extension::Definition[outputType];
+}
+
+DefinitionLoad Load_DefFile(SettingsStore& store, const QString& reportFolder, const QString& reportName,
+                            int outputType) {
+    const QString path = definitionPath(reportFolder, reportName, outputType);
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.exists() || info.isDir())
+        return loadProblem(DefinitionLoad::Status::Missing, 0, {});
+
+    QString why;
+    const QByteArray bytes = readWhole(path, &why);
+    if (!why.isEmpty())
+        return loadProblem(DefinitionLoad::Status::Unreadable, 0,
+                           QStringLiteral("The definition file %1 could not be read: %2").arg(shown(path), why));
+
+    const definition::ParsedLines parsed = definition::parse(eightbit::decode(bytes));
+    if (parsed.badLine > 0)
+        return loadProblem(DefinitionLoad::Status::BadLine, parsed.badLine, parsed.problem);
+    if (!store.ReplaceSection(keys::Report, parsed.pairs))
+        return loadProblem(DefinitionLoad::Status::StoreFailed, 0,
+                           QStringLiteral("The settings could not be written to %1.").arg(shown(store.path())));
+    return {};
+}
+
+DefinitionSave Update_DefFile(const SettingsStore& store, const QString& reportFolder, const QString& reportName,
+                              int outputType) {
+    const QString path = definitionPath(reportFolder, reportName, outputType);
+    if (path.isEmpty())
+        return {false, QStringLiteral("There is no definition file for output type %1.").arg(outputType)};
+
+    const definition::FormattedLines formatted = definition::format(store.GetAllSettings(keys::Report));
+    if (!formatted.problem.isEmpty())
+        return saveProblem(path, formatted.problem);
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return saveProblem(path, file.errorString());
+    file.write(formatted.bytes); // a failed write sets error(), which readyToCommit() checks
+    if (const QString why = readyToCommit(file); !why.isEmpty())
+        return saveProblem(path, why);
+    if (!file.commit())
+        return saveProblem(path, file.errorString());
+    return {};
+}
+
+} // namespace core

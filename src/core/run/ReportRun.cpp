@@ -1,0 +1,230 @@
+#include "ReportRun.h"
+
+#include "DataFileWriter.h"
+#include "GridFiller.h"
+#include "GridSorter.h"
+#include "RunTexts.h"
+
+#include "core/SettingsKeys.h"
+#include "core/definition/DefinitionFile.h"
+#include "core/library/ReportCatalogue.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace core {
+
+namespace {
+
+constexpr QChar ListTerminator(12);
+constexpr qint64 CopyChunk = 1 << 20;
+
+// The showing mode of a document opened for the user to work in.
+constexpr int ShowNormal = 1;
+
+QStringList listElements(const QString& stored) {
+    QStringList elements = stored.split(ListTerminator);
+    if (!elements.isEmpty() && elements.constLast().isEmpty())
+        elements.removeLast();
+    return elements;
+}
+
+// Copies a file atomically; "" or the reason it failed.
+QString copyFile(const QString& from, const QString& to) {
+    QFile source(from);
+    if (!source.open(QIODevice::ReadOnly))
+        return source.errorString();
+    QSaveFile target(to);
+    if (!target.open(QIODevice::WriteOnly))
+        return target.errorString();
+    while (!source.atEnd()) {
+        const QByteArray chunk = source.read(CopyChunk);
+        if (source.error() != QFileDevice::NoError || target.write(chunk) != chunk.size()) {
+            const QString why = source.error() != QFileDevice::NoError ? source.errorString() : target.errorString();
+            target.cancelWriting();
+            return why;
+        }
+    }
+    // flush() and error() before commit(): commit alone can report success after a failed last write.
+    if (!target.flush() || target.error() != QFileDevice::NoError || !target.commit()) {
+        const QString why = target.errorString();
+        target.cancelWriting();
+        return why.isEmpty() ? QStringLiteral("write failed") : why;
+    }
+    return {};
+}
+
+} // namespace
+
+ReportRun::ReportRun(SettingsStore& store, const act::Connection& connection, Shell& shell, RunFrontEnd& front,
+                     RunRequest request)
+    : m_store(store), m_connection(connection), m_shell(shell), m_front(front), m_request(std::move(request)) {}
+
+RunStatus ReportRun::fail(RunStatus status, const QString& text, RunMessage::Icon icon, const QString& title) {
+    m_front.setBusy(false);
+    m_front.message({text, title.isEmpty() ? ProductName : title, icon});
+    return status;
+}
+
+RunStatus ReportRun::loadDefinition() {
+    const DefinitionLoad load =
+        Load_DefFile(m_store, m_request.reportFolder, m_request.reportName, m_request.outputType);
+    switch (load.status) {
+    case DefinitionLoad::Status::Loaded:
+        break;
+    case DefinitionLoad::Status::Missing:
+        m_front.message({texts::DefinitionMissing, ProductName, RunMessage::Icon::Exclamation});
+        return fail(RunStatus::DefinitionProblem, texts::DefinitionUnusable);
+    case DefinitionLoad::Status::BadLine:
+        m_front.message({QStringLiteral("Line %1 of the definition file for this report is not a setting: %2")
+                             .arg(load.line)
+                             .arg(load.description),
+                         ProductName, RunMessage::Icon::Exclamation});
+        return fail(RunStatus::DefinitionProblem, texts::DefinitionUnusable);
+    case DefinitionLoad::Status::Unreadable:
+    case DefinitionLoad::Status::StoreFailed:
+        m_front.message({load.description, ProductName, RunMessage::Icon::Exclamation});
+        return fail(RunStatus::DefinitionProblem, texts::DefinitionUnusable);
+    }
+    if (m_request.outputType == static_cast<int>(OutputType::ExcelReport) &&
+        templateFile(m_request.reportFolder, m_request.reportName).isEmpty())
+        return fail(RunStatus::DefinitionProblem,
+                    QStringLiteral("The Excel template of this report is missing: %1")
+                        .arg(m_request.reportFolder + m_request.reportName + extension::Template),
+                    RunMessage::Icon::Exclamation);
+    return RunStatus::Done;
+}
+
+RunStatus ReportRun::execute() {
+    m_front.setBusy(true);
+    const SelectionOutcome selection = Sales_Filter_Dispatch(m_connection, m_request.selection, m_front);
+    if (selection.status == SelectionOutcome::Status::Cancelled) {
+        m_front.setBusy(false);
+        return RunStatus::Cancelled;
+    }
+    if (selection.status == SelectionOutcome::Status::Failed) {
+        m_front.setBusy(false);
+        m_front.errorBox(*selection.error);
+        return RunStatus::Failed;
+    }
+    if (selection.recordIds.empty())
+        return fail(RunStatus::NothingToReport, texts::NoData, RunMessage::Icon::Exclamation, texts::EmptyReportTitle);
+
+    const FillOutcome fill = Fill_Listview(m_store, m_connection, selection.recordIds, m_grid, m_front);
+    switch (fill.status) {
+    case FillOutcome::Status::Filled:
+        break;
+    case FillOutcome::Status::NoFields:
+        return fail(RunStatus::NothingToReport, texts::NoFields, RunMessage::Icon::Exclamation);
+    case FillOutcome::Status::UnknownField:
+        return fail(RunStatus::DefinitionProblem, unknownFieldMessage(fill.unknownFieldId),
+                    RunMessage::Icon::Exclamation);
+    case FillOutcome::Status::Cancelled:
+        m_front.setBusy(false);
+        return RunStatus::Cancelled;
+    case FillOutcome::Status::Failed:
+        m_front.setBusy(false);
+        m_front.errorBox(*fill.error);
+        return RunStatus::Failed;
+    }
+    if (const RunStatus sorted = sortRows(fill.sortPositions); sorted != RunStatus::Done)
+        return sorted;
+    if (const RunStatus written = writeDataFile(fill.columns, fill.extraColumn); written != RunStatus::Done)
+        return written;
+    return m_request.outputType == static_cast<int>(OutputType::ExcelReport) ? handOffToLauncher() : exportCsv();
+}
+
+RunStatus ReportRun::sortRows(const std::array<int, 3>& sortPositions) {
+    if (!m_front.step(QStringLiteral("Sorting"), 0, 1)) {
+        m_front.setBusy(false);
+        return RunStatus::Cancelled;
+    }
+    SortRequest request;
+    request.column = sortPositions[0] < 1 ? -1 : sortPositions[0] - 1;
+    request.kind = m_store.GetSetting(keys::Report, QStringLiteral("SortType0"));
+    request.descending =
+        m_store.GetSetting(keys::Report, QStringLiteral("SortOrder0"), QStringLiteral("1")) == QStringLiteral("2");
+    const SortOutcome outcome = sortGrid(m_grid, request, m_request.locale);
+    // Cells that cannot be read sort as zero; the user hears of it once per run, not once per cell.
+    if (outcome.unreadableCells > 0) {
+        const bool dates = request.kind == QStringLiteral("D");
+        m_front.errorBox({errors::TypeMismatch,
+                          QStringLiteral("%1 (%2 cells, the first \"%3\", sorted as zero)")
+                              .arg(errors::description(errors::TypeMismatch))
+                              .arg(outcome.unreadableCells)
+                              .arg(outcome.firstUnreadable),
+                          QStringLiteral("LibrarySort"), QStringLiteral("Function"),
+                          dates ? QStringLiteral("ListView_GetItemDate") : QStringLiteral("ListView_GetItemValueStr"),
+                          __LINE__});
+    }
+    return RunStatus::Done;
+}
+
+QString ReportRun::dataFilePath() const {
+    return QDir(m_request.programFolder).filePath(QStringLiteral("data.CSV"));
+}
+
+RunStatus ReportRun::writeDataFile(const std::vector<int>& columns, bool extraColumn) {
+    DataFileLayout layout;
+    const bool csv = m_request.outputType == static_cast<int>(OutputType::CsvFile);
+    layout.header = csv;
+    layout.dropLastColumn = csv && extraColumn;
+    if (csv) {
+        layout.captions = listElements(m_store.GetSetting(keys::Report, QStringLiteral("FieldNamesIncluded")));
+        for (const int field : columns) {
+            const act::Result<std::string> label = m_connection.fieldList->Label(field);
+            layout.fieldLabels.append(label ? QString::fromStdString(label.value()) : QString());
+        }
+    }
+    bool notWritable = false;
+    const WriteOutcome written = Write_File(dataFilePath(), m_grid, layout, m_front, &notWritable);
+    if (written.status == WriteOutcome::Status::Cancelled) {
+        m_front.setBusy(false);
+        return RunStatus::Cancelled;
+    }
+    if (written.status == WriteOutcome::Status::Failed)
+        return fail(RunStatus::WriteFailed, notWritable ? texts::DataFileLocked : written.description);
+    if (!m_store.SaveSetting(keys::Settings, keys::DataFile, QDir::toNativeSeparators(dataFilePath())))
+        return fail(RunStatus::WriteFailed,
+                    QStringLiteral("The settings could not be written to %1.").arg(m_store.path()));
+    return RunStatus::Done;
+}
+
+RunStatus ReportRun::handOffToLauncher() {
+    // The template as it is really named, whatever the case of its extension.
+    QString path = templateFile(m_request.reportFolder, m_request.reportName);
+    if (path.isEmpty())
+        path = m_request.reportFolder + m_request.reportName + extension::Template;
+    // The launcher builds the report only when Template is "0"; editing a template leaves it otherwise.
+    if (!m_store.SaveSetting(keys::Report, QStringLiteral("Path"), QDir::toNativeSeparators(path)) ||
+        !m_store.SaveSetting(keys::Settings, keys::Template, QStringLiteral("0")))
+        return fail(RunStatus::WriteFailed,
+                    QStringLiteral("The settings could not be written to %1.").arg(m_store.path()));
+    m_front.setBusy(false);
+    if (!m_request.launch)
+        return RunStatus::Done;
+    const QString launcher = QDir(m_request.programFolder).filePath(QStringLiteral("LaunchIt.XLS"));
+    if (!m_shell.open({QStringLiteral("open"), launcher, QString(), m_request.programFolder, ShowNormal}))
+        return fail(RunStatus::LaunchFailed,
+                    QStringLiteral("The report is ready, but %1 could not be opened.").arg(launcher),
+                    RunMessage::Icon::Exclamation);
+    return RunStatus::Done;
+}
+
+RunStatus ReportRun::exportCsv() {
+    m_front.setBusy(false);
+    std::optional<QString> target = m_request.csvTarget;
+    if (!target)
+        target = m_front.chooseCsvFile(QDir(m_request.programFolder).filePath(QStringLiteral("CSV Files")));
+    if (!target)
+        return RunStatus::Cancelled;
+    const QString failure = copyFile(dataFilePath(), *target);
+    if (!failure.isEmpty())
+        return fail(RunStatus::WriteFailed, QStringLiteral("The export could not be written to %1: %2")
+                                                .arg(QDir::toNativeSeparators(*target), failure));
+    return RunStatus::Done;
+}
+
+} // namespace core

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "ContactSelection.h"
+#include "ReportGrid.h"
+#include "RunFrontEnd.h"
+
+#include "act/Connection.h"
+#include "core/SettingsStore.h"
+#include "core/platform/Shell.h"
+
+#include <QLocale>
+#include <QString>
+
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace core {
+
+struct RunRequest {
+    QString reportName;
+    int outputType = 0;
+    QString reportFolder;  // ends in a separator
+    QString programFolder; // data.CSV, the launcher and "CSV Files"
+    SelectionRequest selection;
+    std::optional<QString> csvTarget; // the export's file, chosen without a dialog (batch runs)
+    bool launch = true;               // open the launcher after an Excel run
+    QLocale locale = QLocale::system();
+};
+
+// How a run ended; the batch tool's exit code follows from it.
+enum class RunStatus {
+    Done = 0,
+    Failed = 1,            // an ACT! or other unexpected error, shown in the error box
+    NothingToReport = 3,   // no contacts, no fields
+    DefinitionProblem = 4, // missing, unreadable, a bad line, an unknown field, no template
+    WriteFailed = 5,       // the data file or the export could not be written
+    LaunchFailed = 8,      // the hand-off is written but the launcher could not be opened
+    Cancelled = 9,         // the user cancelled the run or the save dialog
+};
+
+// One run of one report, as "&Run" does it: definition, contacts, grid, sort, data file, then the launcher or the
+// export. The definition is loaded first on its own so that a caller can check more between the two steps.
+class ReportRun {
+public:
+    ReportRun(SettingsStore& store, const act::Connection& connection, Shell& shell, RunFrontEnd& front,
+              RunRequest request);
+
+    // Loads the definition into the working copy; Done or DefinitionProblem (after its messages).
+    RunStatus loadDefinition();
+    // The contacts to cover, when they are settled only after the definition was checked.
+    void setSelection(const SelectionRequest& selection) { m_request.selection = selection; }
+    // The rest of the run, after a successful loadDefinition().
+    RunStatus execute();
+
+private:
+    RunStatus fail(RunStatus status, const QString& text, RunMessage::Icon icon = RunMessage::Icon::None,
+                   const QString& title = QString());
+    RunStatus sortRows(const std::array<int, 3>& sortPositions);
+    RunStatus writeDataFile(const std::vector<int>& columns, bool extraColumn);
+    RunStatus handOffToLauncher();
+    RunStatus exportCsv();
+    QString dataFilePath() const;
+
+    SettingsStore& m_store;
+    const act::Connection& m_connection;
+    Shell& m_shell;
+    RunFrontEnd& m_front;
+    RunRequest m_request;
+    ReportGrid m_grid;
+};
+
+} // namespace core

@@ -1,0 +1,34 @@
+// tallivo-run: runs one report of the report folder without windows, on the main window's pipeline.
+#include "core/platform/Shell.h"
+#include "core/run/BatchOptions.h"
+#include "core/run/BatchRun.h"
+#include "standin/StandinBackend.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include <cstdio>
+#ifdef Q_OS_WIN
+#include <io.h>
+#define isatty _isatty
+#define fileno _fileno
+#else
+#include <unistd.h>
+#endif
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QTextStream err(stderr);
+    const core::ParsedBatchOptions parsed = core::parseBatchOptions(QCoreApplication::arguments());
+    if (parsed.help) {
+        QTextStream(stdout) << core::batchUsage() << '\n';
+        return core::exitcode::Done;
+    }
+    if (!parsed.usageError.isEmpty()) {
+        err << "tallivo-run: " << parsed.usageError << '\n' << core::batchUsage() << '\n';
+        return core::exitcode::Usage;
+    }
+    standin::StandinBackend backend;
+    core::DesktopShell shell;
+    return core::runBatch(parsed.options, backend, shell, err, isatty(fileno(stderr)) != 0);
+}
