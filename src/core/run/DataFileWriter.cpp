@@ -17,6 +17,8 @@ constexpr std::size_t MaxCellCharacters = 4999;
 // Large writes keep a million rows to a few dozen system calls.
 constexpr std::size_t ChunkBytes = std::size_t{1} << 20;
 constexpr std::size_t RowsPerStep = 4096;
+// Rows fetched from memory together: a few hundred hide the wait for scattered rows and stay in the cache.
+constexpr std::size_t RowsPerFetch = 256;
 
 bool isContinuationByte(char byte) {
     return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
@@ -126,6 +128,8 @@ WriteOutcome writeDataLines(QIODevice& device, const ReportGrid& grid, const Dat
     for (std::size_t row = 0; row < rows; ++row) {
         if (row % RowsPerStep == 0 && !progress.step(phase, static_cast<qint64>(row), static_cast<qint64>(rows)))
             return {WriteOutcome::Status::Cancelled, {}};
+        if (row % RowsPerFetch == 0)
+            grid.prefetchRows(row, RowsPerFetch);
         appendLine(buffer, columns, [&grid, row](int column) { return grid.cell(row, column); });
         if (buffer.size() >= ChunkBytes && !writeOut(device, buffer))
             return failed(device, device.errorString());

@@ -16,7 +16,7 @@ public:
     void reset(int columnCount);
     int columnCount() const { return m_columns; }
     // Complete rows only.
-    std::size_t rowCount() const { return m_columns == 0 ? 0 : (m_ends.size() / static_cast<std::size_t>(m_columns)); }
+    std::size_t rowCount() const { return m_rows; }
 
     // Cells are appended row by row, left to right; a row is complete after columnCount() cells and comes after
     // every row already there, whatever their order. With no columns, nothing is kept.
@@ -30,8 +30,13 @@ public:
     bool reorder(const std::vector<std::uint32_t>& order);
     void reserve(std::size_t rows, std::size_t bytes);
 
+    // Starts fetching the cells of rows first to first + count - 1 from memory before they are read: after a sort
+    // the rows lie scattered, and reading them one by one would wait on memory for every row.
+    void prefetchRows(std::size_t first, std::size_t count) const;
+
 private:
     int m_columns = 0;
+    std::size_t m_rows = 0;
     std::string m_text;
     std::vector<std::uint64_t> m_ends;  // end offset of each cell in m_text, in the order rows were appended
     std::vector<std::uint32_t> m_order; // appended index of each row; empty while rows are in appended order

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,8 @@ TEST(ReportGrid, KeepsCellsRowByRow) {
     EXPECT_EQ(grid.cell(2, 1), "x\r\ny");
     EXPECT_EQ(grid.cell(2, 2), "\"q\"");
     // Outside the grid: empty, never a crash.
+    grid.prefetchRows(1, 1000);
+    grid.prefetchRows(SIZE_MAX, 2);
     EXPECT_EQ(grid.cell(3, 0), "");
     EXPECT_EQ(grid.cell(0, 3), "");
     EXPECT_EQ(grid.cell(0, -1), "");
@@ -87,5 +90,6 @@ TEST(ReportGrid, WithoutColumnsHoldsNothing) {
         EXPECT_EQ(grid.rowCount(), 0u);
         EXPECT_EQ(grid.cell(0, 0), "");
         EXPECT_TRUE(grid.reorder({}));
+        grid.prefetchRows(0, 10);
     }
 }

@@ -17,6 +17,9 @@ QString makeContactDatabase(const QString& path, const std::vector<ContactValues
             id.insert(3, standin::IdLength - id.size(), '0');
             values[standin::field::RecordId] = id;
         }
+        // As the stand-in's import does: the sort date follows the create date.
+        if (values.count(standin::field::CreateDate) && !values.count(standin::field::CreateDateSort))
+            values[standin::field::CreateDateSort] = standin::createDateSortValue(values[standin::field::CreateDate]);
         std::string columns, marks;
         for (const auto& [field, value] : values) {
             columns += (columns.empty() ? "" : ",") + standin::columnName(field);

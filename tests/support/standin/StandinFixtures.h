@@ -10,7 +10,7 @@ namespace testing_support {
 
 using ContactValues = std::map<int, std::string>; // field id -> value; record id generated when absent
 
-// Makes a contact database with these contacts, in this order.
+// Makes a contact database with these contacts, in this order; field 79 is derived from 26 when not given.
 QString makeContactDatabase(const QString& path, const std::vector<ContactValues>& contacts);
 // The stand-in runs with this database open, no current contact and all contacts as the lookup.
 void openInStandin(const QString& databasePath);
