@@ -18,12 +18,14 @@ namespace {
 // A definition is a few kilobytes; a file far larger is not one, and reading it whole could exhaust memory.
 constexpr qint64 MaxDefinitionBytes = 16 * 1024 * 1024;
 
-QString shown(const QString& path) { return QDir::toNativeSeparators(path); }
+QString shown(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
 
 // The file's bytes, or the reason they cannot be had in *why.
 QByteArray readWhole(const QString& path, QString* why) {
     const QFileInfo info(path);
-    if (false) {
+    if (!info.isFile()) {
         *why = QStringLiteral("it is not a regular file");
         return {};
     }
@@ -38,14 +40,6 @@ QByteArray readWhole(const QString& path, QString* why) {
     if (file.error() != QFileDevice::NoError)
         *why = file.errorString();
     return bytes;
-}
-
-DefinitionLoad loadProblem(DefinitionLoad::Status status, int line, const QString& description) {
-    DefinitionLoad load;
-    load.status = status;
-    load.line = line;
-    load.description = description;
-    return load;
 }
 
 DefinitionSave saveProblem(const QString& path, const QString& why) {
@@ -65,20 +59,20 @@ DefinitionLoad Load_DefFile(SettingsStore& store, const QString& reportFolder, c
     const QString path = definitionPath(reportFolder, reportName, outputType);
     const QFileInfo info(path);
     if (path.isEmpty() || !info.exists() || info.isDir())
-        return loadProblem(DefinitionLoad::Status::Missing, 0, {});
+        return {DefinitionLoad::Status::Missing, 0, {}};
 
     QString why;
     const QByteArray bytes = readWhole(path, &why);
     if (!why.isEmpty())
-        return loadProblem(DefinitionLoad::Status::Unreadable, 0,
-                           QStringLiteral("The definition file %1 could not be read: %2").arg(shown(path), why));
+        return {DefinitionLoad::Status::Unreadable, 0,
+                QStringLiteral("The definition file %1 could not be read: %2").arg(shown(path), why)};
 
     const definition::ParsedLines parsed = definition::parse(eightbit::decode(bytes));
     if (parsed.badLine > 0)
-        return loadProblem(DefinitionLoad::Status::BadLine, parsed.badLine, parsed.problem);
+        return {DefinitionLoad::Status::BadLine, parsed.badLine, parsed.problem};
     if (!store.ReplaceSection(keys::Report, parsed.pairs))
-        return loadProblem(DefinitionLoad::Status::StoreFailed, 0,
-                           QStringLiteral("The settings could not be written to %1.").arg(shown(store.path())));
+        return {DefinitionLoad::Status::StoreFailed, 0,
+                QStringLiteral("The settings could not be written to %1.").arg(shown(store.path()))};
     return {};
 }
 

@@ -124,7 +124,8 @@ int runBatch(const BatchOptions& options, act::Backend& backend, Shell& shell, Q
             options.to.value_or(QDir(request.programFolder)
                                     .filePath(QStringLiteral("CSV Files/") + options.report + QStringLiteral(".CSV")));
 
-    ReportRun run(store, c, shell, front, request);
+    ReportGrid grid;
+    ReportRun run(store, c, shell, front, grid, request);
     if (const RunStatus loaded = run.loadDefinition(); loaded != RunStatus::Done)
         return exitCodeOf(loaded);
 

@@ -16,10 +16,6 @@ std::uint64_t orderBits(double value) {
     return (bits & sign) != 0 ? ~bits : bits | sign;
 }
 
-QString textOf(std::string_view cell) {
-    return QString::fromUtf8(cell.data(), static_cast<qsizetype>(cell.size()));
-}
-
 } // namespace
 
 CellValues::CellValues(const ReportGrid& grid, int column, Kind kind, const RegionalReader& reader)
@@ -29,7 +25,7 @@ CellValues::CellValues(const ReportGrid& grid, int column, Kind kind, const Regi
     forEachRange(m_keys.size(), rowsPerThread, [&](std::size_t begin, std::size_t end) {
         for (std::size_t row = begin; row < end; ++row) {
             // No character takes more than four bytes, so this much holds every character that is read.
-            const QString text = textOf(grid.cell(row, column).substr(0, 4 * RegionalReader::readLimit));
+            const QString text = QString::fromUtf8(grid.cell(row, column).substr(0, 4 * RegionalReader::readLimit));
             const std::optional<double> value = kind == Kind::Date ? reader.date(text) : reader.wholeNumber(text);
             m_keys[row] = RowKey{orderBits(value.value_or(0.0)), static_cast<std::uint32_t>(row)};
             unreadable[row] = value ? 0 : 1;
@@ -37,7 +33,7 @@ CellValues::CellValues(const ReportGrid& grid, int column, Kind kind, const Regi
     });
     for (std::size_t row = 0; row < unreadable.size(); ++row) {
         if (unreadable[row] && m_unreadableCount++ == 0)
-            m_firstUnreadable = textOf(grid.cell(row, column));
+            m_firstUnreadable = QString::fromUtf8(grid.cell(row, column));
     }
 }
 

@@ -17,11 +17,8 @@ CollatedTextKeys::CollatedTextKeys(const ReportGrid& grid, int column, const QLo
     forEachRange(m_rows.size(), rowsPerThread, [&](std::size_t begin, std::size_t end) {
         QCollator collator(locale); // one per thread: a collator sets itself up lazily, so it cannot be shared
         collator.setCaseSensitivity(Qt::CaseInsensitive);
-        for (std::size_t i = begin; i < end; ++i) {
-            const std::string_view cell = grid.cell(m_rows[i], column);
-            m_keys[m_rows[i]].emplace(
-                collator.sortKey(QString::fromUtf8(cell.data(), static_cast<qsizetype>(cell.size()))));
-        }
+        for (std::size_t i = begin; i < end; ++i)
+            m_keys[m_rows[i]].emplace(collator.sortKey(QString::fromUtf8(grid.cell(m_rows[i], column))));
     });
 }
 

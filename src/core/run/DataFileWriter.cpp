@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <vector>
 
 namespace core {
@@ -14,7 +15,7 @@ namespace core {
 namespace {
 
 constexpr std::size_t MaxCellCharacters = 4999;
-// Large writes keep a million rows to a few dozen system calls.
+// Large writes: a million rows take a few hundred system calls, not a million.
 constexpr std::size_t ChunkBytes = std::size_t{1} << 20;
 constexpr std::size_t RowsPerStep = 4096;
 // Rows fetched from memory together: a few hundred hide the wait for scattered rows and stay in the cache.
@@ -114,7 +115,7 @@ std::string Check(std::string_view text) {
 WriteOutcome writeDataLines(QIODevice& device, const ReportGrid& grid, const DataFileLayout& layout,
                             RunProgress& progress) {
     const QString phase = QStringLiteral("Writing");
-    const int columns = grid.columnCount() - (layout.dropLastColumn && grid.columnCount() > 0 ? 1 : 0);
+    const int columns = std::max(0, grid.columnCount() - (layout.dropLastColumn ? 1 : 0));
     std::string buffer;
     buffer.reserve(2 * ChunkBytes);
     if (layout.header) {

@@ -46,7 +46,7 @@ void appendFoldedKey(std::string_view text, std::string& out) {
         return;
     // Qt's case-insensitive comparison folds each UTF-16 unit, a low surrogate as the code point of its pair.
     char16_t previous = 0;
-    for (const QChar unit : QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))) {
+    for (const QChar unit : QString::fromUtf8(text)) {
         char32_t point = unit.unicode();
         if (QChar::isLowSurrogate(point) && QChar::isHighSurrogate(previous))
             point = QChar::surrogateToUcs4(previous, unit.unicode());

@@ -8,6 +8,7 @@
 #include "core/SettingsKeys.h"
 #include "core/definition/DefinitionFile.h"
 #include "core/library/ReportCatalogue.h"
+#include "core/text/SaveFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -47,20 +48,17 @@ QString copyFile(const QString& from, const QString& to) {
             return why;
         }
     }
-    // flush() and error() before commit(): commit alone can report success after a failed last write.
-    if (!target.flush() || target.error() != QFileDevice::NoError || !target.commit()) {
-        const QString why = target.errorString();
-        target.cancelWriting();
-        return why.isEmpty() ? QStringLiteral("write failed") : why;
-    }
-    return {};
+    if (const QString why = readyToCommit(target); !why.isEmpty())
+        return why;
+    return target.commit() ? QString() : target.errorString();
 }
 
 } // namespace
 
 ReportRun::ReportRun(SettingsStore& store, const act::Connection& connection, Shell& shell, RunFrontEnd& front,
-                     RunRequest request)
-    : m_store(store), m_connection(connection), m_shell(shell), m_front(front), m_request(std::move(request)) {}
+                     ReportGrid& grid, RunRequest request)
+    : m_store(store), m_connection(connection), m_shell(shell), m_front(front), m_grid(grid),
+      m_request(std::move(request)) {}
 
 RunStatus ReportRun::fail(RunStatus status, const QString& text, RunMessage::Icon icon, const QString& title) {
     m_front.setBusy(false);

@@ -43,8 +43,9 @@ enum class RunStatus {
 // export. The definition is loaded first on its own so that a caller can check more between the two steps.
 class ReportRun {
 public:
+    // The grid is the caller's: the window keeps its own between runs.
     ReportRun(SettingsStore& store, const act::Connection& connection, Shell& shell, RunFrontEnd& front,
-              RunRequest request);
+              ReportGrid& grid, RunRequest request);
 
     // Loads the definition into the working copy; Done or DefinitionProblem (after its messages).
     RunStatus loadDefinition();
@@ -66,8 +67,8 @@ private:
     const act::Connection& m_connection;
     Shell& m_shell;
     RunFrontEnd& m_front;
+    ReportGrid& m_grid;
     RunRequest m_request;
-    ReportGrid m_grid;
 };
 
 } // namespace core

@@ -10,22 +10,20 @@
 #include <QString>
 
 #include <algorithm>
-#include <bit>
-#include <iterator>
 #include <numeric>
 
 namespace core {
 namespace {
 
-template <typename Keys>
-std::vector<std::uint32_t> ordered(const Keys& keys, std::vector<RowKey> rowKeys, bool descending) {
-    return orderRows(
-        std::move(rowKeys), [&keys](std::uint32_t a, std::uint32_t b) { return keys.compare(a, b); }, descending);
+std::vector<std::uint32_t> ordered(const ByteKeys& keys, const std::vector<std::uint32_t>& rows, bool descending) {
+    return orderRowsByChunks(
+        keys.rowKeys(rows), [&keys](std::uint32_t row, std::size_t depth) { return keys.chunk(row, depth); },
+        descending);
 }
 
-// Merges two orders of rows that are each in the final order. Each row of the smaller order is found among the
-// larger by a search that doubles its step, so a few rows cost a few searches and equal halves about one comparison
-// a row; follows(row, other) says whether row goes after other.
+// Merges two orders of rows that are each in the final order; follows(row) gives a test of whether row goes after
+// another. Each row of the smaller order is found among the larger by a search that doubles its step, so a few rows
+// cost a few searches and equal halves about one comparison a row.
 template <typename Follows>
 std::vector<std::uint32_t> merged(const std::vector<std::uint32_t>& a, const std::vector<std::uint32_t>& b,
                                   const Follows& follows) {
@@ -52,10 +50,6 @@ std::vector<std::uint32_t> merged(const std::vector<std::uint32_t>& a, const std
     return order;
 }
 
-QString textOf(std::string_view cell) {
-    return QString::fromUtf8(cell.data(), static_cast<qsizetype>(cell.size()));
-}
-
 } // namespace
 
 std::vector<std::uint32_t> textOrder(const ReportGrid& grid, int column, const QLocale& locale, bool descending) {
@@ -68,7 +62,7 @@ std::vector<std::uint32_t> textOrder(const ReportGrid& grid, int column, const Q
             appendFoldedKey(grid.cell(row, column), bytes.bytes());
             bytes.endRow();
         }
-        return ordered(bytes, bytes.rowKeys(all), descending);
+        return ordered(bytes, all, descending);
     }
 
     // Printable ASCII texts get keys of their own where they order as the collator does; the others get the
@@ -83,12 +77,14 @@ std::vector<std::uint32_t> textOrder(const ReportGrid& grid, int column, const Q
         (keyed ? asciiRows : otherRows).push_back(row);
         bytes.endRow();
     }
-    const std::vector<std::uint32_t> asciiOrder = ordered(bytes, bytes.rowKeys(asciiRows), descending);
+    const std::vector<std::uint32_t> asciiOrder = ordered(bytes, asciiRows, descending);
     if (otherRows.empty())
         return asciiOrder;
     const CollatedTextKeys collated(grid, column, locale, std::move(otherRows));
-    const std::vector<std::uint32_t> otherOrder = ordered(collated, collated.rowKeys(), descending);
-    const auto text = [&grid, column](std::uint32_t row) { return textOf(grid.cell(row, column)); };
+    const std::vector<std::uint32_t> otherOrder = orderRows(
+        collated.rowKeys(), [&collated](std::uint32_t a, std::uint32_t b) { return collated.compare(a, b); },
+        descending);
+    const auto text = [&grid, column](std::uint32_t row) { return QString::fromUtf8(grid.cell(row, column)); };
     return merged(asciiOrder, otherOrder, [&](std::uint32_t row) {
         return [&, row, rowText = text(row)](std::uint32_t other) {
             const int result = collator.compare(rowText, text(other));

@@ -278,7 +278,7 @@ void frmMain::cmdOK_Click() {
 
     WindowRunFrontEnd front(this, m_progressDelayMs);
     PlatformShell shell;
-    core::ReportRun run(m_store, m_connection, shell, front, request);
+    core::ReportRun run(m_store, m_connection, shell, front, lvwSales, request);
     setBusy(true);
     core::RunStatus status = run.loadDefinition();
     if (status == core::RunStatus::Done)

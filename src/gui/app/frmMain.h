@@ -6,6 +6,7 @@
 #include "act/Connection.h"
 #include "core/SettingsStore.h"
 #include "core/run/ContactSelection.h"
+#include "core/run/ReportGrid.h"
 #include "core/platform/InstanceLock.h"
 #include "gui/common/PlatformService.h"
 
@@ -74,6 +75,7 @@ private:
     MainWindowControls c;
     std::unique_ptr<act::EventControl> ActEvent1;
     act::Connection m_connection;
+    core::ReportGrid lvwSales; // the report grid, never shown
     QTimer tmr1;
     QTimer m_closeWhenIdle;
 

@@ -55,6 +55,7 @@ QMessageBox::StandardButton DesktopPlatformService::message(QWidget* owner, cons
 
 std::optional<QString> DesktopPlatformService::saveFileName(QWidget* owner, const SaveFileRequest& request) {
     QFileDialog dialog(owner, request.title, request.initialPath, request.filter);
+    dialog.setObjectName(request.name);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(request.defaultSuffix);

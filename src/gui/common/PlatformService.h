@@ -26,6 +26,7 @@ struct MessageRequest {
 };
 
 struct SaveFileRequest {
+    QString name; // the dialog's object name
     QString title;
     QString initialPath;
     QString filter;

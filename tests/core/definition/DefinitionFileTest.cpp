@@ -66,12 +66,13 @@ TEST_F(DefinitionFile, LoadsEverySettingAndOnlyThose) {
     } cases[] = {
         {"Sort0=5\r\nSort0=7\r\n", {{QStringLiteral("Sort0"), QStringLiteral("7")}}},
         {"TitleCaption0=a=b\r\n", {{QStringLiteral("TitleCaption0"), QStringLiteral("a=b")}}},
-        {"A=1\r\n\r\nB=2\r\n", {{QStringLiteral("A"), QStringLiteral("1")}, {QStringLiteral("B"), QStringLiteral("2")}}},
+        {"A=1\r\n\r\nB=2\r\n",
+         {{QStringLiteral("A"), QStringLiteral("1")}, {QStringLiteral("B"), QStringLiteral("2")}}},
         {"B=2\nA=1", {{QStringLiteral("A"), QStringLiteral("1")}, {QStringLiteral("B"), QStringLiteral("2")}}},
         {"Total = <value>\r\n", {{QStringLiteral("Total "), QStringLiteral(" <value>")}}},
         {"A=x\ry\r\n", {{QStringLiteral("A"), QStringLiteral("x\ry")}}}, // a lone CR is part of the value
         {"A=\r\n", {{QStringLiteral("A"), QString()}}},
-        {"FieldsIncluded=1\x0c" "25\x0c\r\n", {{QStringLiteral("FieldsIncluded"), QStringLiteral("1\f25\f")}}},
+        {"FieldsIncluded=1\f25\f\r\n", {{QStringLiteral("FieldsIncluded"), QStringLiteral("1\f25\f")}}},
         {"\xEF\xBB\xBFTitle0=Zo\xC3\xAB\r\n", {{QStringLiteral("Title0"), QStringLiteral("Zoë")}}},
         {"Title0=Caf\xE9 \x80 5\r\nTitle1=caf\xE9", // Windows-1252, last line without its end
          {{QStringLiteral("Title0"), QStringLiteral("Café € 5")}, {QStringLiteral("Title1"), QStringLiteral("café")}}},
@@ -152,7 +153,7 @@ TEST_F(DefinitionFile, SavesOneCrLfLinePerSettingInStoreOrder) {
     const DefinitionSave saved = save();
     ASSERT_TRUE(saved.ok) << saved.description.toStdString();
     EXPECT_EQ(bytesOf(QStringLiteral("Sales.DXL")),
-              QByteArray("25CalcType1=a=b\r\nFieldsIncluded=1\x0c" "25\x0c\r\nHeader=1\r\nSort0=5\r\nTitle0=Zo\xC3\xAB\r\n"));
+              QByteArray("25CalcType1=a=b\r\nFieldsIncluded=1\f25\f\r\nHeader=1\r\nSort0=5\r\nTitle0=Zo\xC3\xAB\r\n"));
 }
 
 TEST_F(DefinitionFile, WhatIsSavedLoadsBackTheSame) {
@@ -162,7 +163,8 @@ TEST_F(DefinitionFile, WhatIsSavedLoadsBackTheSame) {
                            {QStringLiteral("Title1"), QStringLiteral("ends in CR\r")},
                            {QStringLiteral("Title2"), QStringLiteral("Zoë € 😀")},
                            {QStringLiteral("Title99"), QString()},
-                           {QStringLiteral("Zoë"), QStringLiteral("@at, comma")}};
+                           {QStringLiteral("Zoë"), QStringLiteral("@at, comma")},
+                           {QStringLiteral(" a;b #c [d] 100%"), QStringLiteral("\"quoted\"; # [x]")}};
     setWorkingCopy(awkward);
     ASSERT_TRUE(save(1).ok);
     setWorkingCopy(LeftByARun);

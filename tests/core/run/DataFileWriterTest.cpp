@@ -169,8 +169,7 @@ TEST(DataFileWriter, CutsLongCellsAtWholeCharacters) {
         {times(6000, "\""), times(9998, "\"")},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(written(gridOfRows({{c.cell, "next"}})),
-                  QByteArray::fromStdString("\"" + c.kept + "\",\"next\"\r\n"))
+        EXPECT_EQ(written(gridOfRows({{c.cell, "next"}})), QByteArray::fromStdString("\"" + c.kept + "\",\"next\"\r\n"))
             << c.cell.size() << " bytes";
 }
 

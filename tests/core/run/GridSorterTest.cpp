@@ -207,10 +207,15 @@ TEST(GridSorter, SortsTextByTheLocaleIgnoringCase) {
 }
 
 TEST(GridSorter, TextOrderIsTheCollatorsInEveryLocale) {
-    const Texts words{"aa",     "Aa",      "z", "Zürich", "zurich", "ı",      "I", "i",      "İ",   "ß",   "ss", "ẞ",
-                      "Straße", "strasse", "𐐀", "𐐨",      "\uFFFD", "\uE000", "",  " ",      "a b", "a-b", "ab", "10",
-                      "9",      "Ω",       "ω", "Å",      "å",      "ǅ",      "ǆ", "\u212A", "k",   "K",   "ch", "cz",
-                      "h",      "Ch",      "ä", "ae",     "æ",      "Ø",      "o", "y",      "ü"};
+    Texts words{"aa",     "Aa",      "z", "Zürich", "zurich", "ı",      "I", "i",      "İ",   "ß",   "ss", "ẞ",
+                "Straße", "strasse", "𐐀", "𐐨",      "\uFFFD", "\uE000", "",  " ",      "a b", "a-b", "ab", "10",
+                "9",      "Ω",       "ω", "Å",      "å",      "ǅ",      "ǆ", "\u212A", "k",   "K",   "ch", "cz",
+                "h",      "Ch",      "ä", "ae",     "æ",      "Ø",      "o", "y",      "ü"};
+    // Texts that differ only by NUL characters, and texts of eight characters and more that share their first eight.
+    const Texts awkward{
+        std::string("a\0", 2), "a",           std::string("a\0b", 3), "a\x01", "abcdefgh1", "abcdefgh", "ABCDEFGH",
+        "abcdefghij",          "abcdefgh\x7f"};
+    words.insert(words.end(), awkward.begin(), awkward.end());
     for (const char* name : {"C", "en_US", "fr_FR", "de_DE", "da_DK", "tr_TR", "cs_CZ", "sv_SE", "ja_JP"}) {
         for (const bool descending : {false, true}) {
             ReportGrid grid = numbered(words);

@@ -13,14 +13,14 @@ TEST(EightBitText, DecodesUtf8ElseWindows1252ForTheWholeFile) {
         {"", {}},
         {"Sort0=1", QStringLiteral("Sort0=1")},
         {"caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80", QStringLiteral("café € 😀")},
-        {"\xEF\xBB\xBF" "A=1", QStringLiteral("A=1")},                     // byte-order mark dropped
+        {QByteArray("\xEF\xBB\xBF") + "A=1", QStringLiteral("A=1")}, // byte-order mark dropped
         {"\xEF\xBB\xBF", {}},
-        {"caf\xE9", QStringLiteral("café")},                                 // a lead byte at the very end
+        {"caf\xE9", QStringLiteral("café")}, // a lead byte at the very end
         {"\x80 \x85 \x99 \x9F \xA0\xFF", QStringLiteral("€ … ™ Ÿ \u00A0ÿ")},
-        {"\xC3\xA9 \xE9", QStringLiteral("Ã© é")},                           // one bad byte: all of it is 1252
-        {"\xC0\x80", QStringLiteral("À€")},                                  // overlong NUL is not UTF-8
-        {"\xED\xA0\x80", QStringLiteral("í\u00A0€")},                        // nor an encoded surrogate
-        {"\xEF\xBB\xBF\xE9", QStringLiteral("ï»¿é")},                        // a mark on a 1252 file is text
+        {"\xC3\xA9 \xE9", QStringLiteral("Ã© é")},    // one bad byte: all of it is 1252
+        {"\xC0\x80", QStringLiteral("À€")},           // overlong NUL is not UTF-8
+        {"\xED\xA0\x80", QStringLiteral("í\u00A0€")}, // nor an encoded surrogate
+        {"\xEF\xBB\xBF\xE9", QStringLiteral("ï»¿é")}, // a mark on a 1252 file is text
         {QByteArray("a\0b", 3), QStringView(u"a\0b", 3).toString()},
     };
     for (const auto& c : cases)
@@ -46,7 +46,8 @@ TEST(EightBitText, EncodesEveryCharacterButALoneSurrogate) {
     EXPECT_EQ(out, QByteArray("Zo\xC3\xAB \xE2\x82\xAC \xF0\x9F\x98\x80"));
     EXPECT_EQ(eightbit::decode(out), QStringLiteral("Zoë € 😀"));
 
-    for (const QString& text : {QStringView(u"a\xD800").toString(), QStringView(u"\xDC00z").toString(), QStringView(u"\xDBFF\xDBFF\xDC00").toString()}) {
+    for (const QString& text : {QStringView(u"a\xD800").toString(), QStringView(u"\xDC00z").toString(),
+                                QStringView(u"\xDBFF\xDBFF\xDC00").toString()}) {
         out = "stale";
         EXPECT_FALSE(eightbit::encode(text, out, &bad));
         EXPECT_TRUE(out.isEmpty());

@@ -80,6 +80,7 @@ TEST_F(RunTest, CsvRunSavesWhereTheUserSaysOrNowhereWhenCancelled) {
     EXPECT_EQ(platform.saveRequests[0].initialPath, QDir(env.programFolder()).filePath(QStringLiteral("CSV Files")));
     EXPECT_EQ(platform.saveRequests[0].filter, QStringLiteral("CSV Files (*.CSV)"));
     EXPECT_EQ(platform.saveRequests[0].defaultSuffix, QStringLiteral("CSV"));
+    EXPECT_EQ(platform.saveRequests[0].name, QStringLiteral("dlgCSV"));
     EXPECT_TRUE(platform.endings.empty());
 
     const QString chosen = env.path(QStringLiteral("export"));
