@@ -37,15 +37,6 @@ int exitCodeOf(RunStatus status) {
     return exitcode::Other;
 }
 
-// The scope as the window's option buttons give it: the last chosen one wins; none chosen leaves the first.
-Scope storedScope(const MainWindowChoices& choices) {
-    Scope scope = Scope::CurrentContact;
-    for (int i = 0; i < 3; ++i)
-        if (choices.report[i])
-            scope = static_cast<Scope>(i);
-    return scope;
-}
-
 // 1-based user numbers of the named users; unknown names in *unknown.
 std::optional<QList<int>> userNumbers(act::UsersTable& users, const QStringList& names, QStringList* unknown,
                                       act::Error& error) {
@@ -116,7 +107,7 @@ int runBatch(const BatchOptions& options, act::Backend& backend, Shell& shell, Q
 
     request.reportFolder = reportFolderPath(
         store.GetSetting(keys::Settings, keys::TemplatesFolder, request.programFolder + QStringLiteral("/Templates")));
-    request.selection.scope = options.scope.value_or(storedScope(stored.choices));
+    request.selection.scope = options.scope.value_or(chosenScope(stored.choices.report, Scope::CurrentContact));
     request.selection.programFolder = request.programFolder;
     request.launch = !options.noLaunch;
     if (request.outputType == static_cast<int>(OutputType::CsvFile))

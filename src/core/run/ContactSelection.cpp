@@ -151,4 +151,11 @@ SelectionOutcome Sales_Filter_Dispatch(const act::Connection& connection, const 
     return lookup.allContacts();
 }
 
+Scope chosenScope(const std::array<bool, 3>& chosen, Scope previous) {
+    for (std::size_t i = 0; i < chosen.size(); ++i)
+        if (chosen[i])
+            previous = static_cast<Scope>(i);
+    return previous;
+}
+
 } // namespace core

@@ -8,6 +8,7 @@
 #include <QList>
 #include <QString>
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,6 +16,9 @@
 namespace core {
 
 enum class Scope { CurrentContact = 0, CurrentLookup = 1, AllContacts = 2 };
+
+// The scope the option buttons give: the last chosen one wins; none chosen keeps the previous scope.
+Scope chosenScope(const std::array<bool, 3>& chosen, Scope previous);
 
 struct SelectionRequest {
     Scope scope = Scope::CurrentLookup;

@@ -101,7 +101,7 @@ bool frmMain::refuse(const QString& text, MessageIcon icon) {
 
 bool frmMain::Form_Load() {
     if (!m_instanceLock.tryLock())
-        return refuse(QStringLiteral("An instance of this program is already running!"), MessageIcon::None);
+        return refuse(core::texts::AlreadyRunning, MessageIcon::None);
 
     ActEvent1 = m_backend.CreateEventControl();
     ActEvent1->setOnActUserWantsToClose([this] { ActEvent1_OnActUserWantsToClose(); });
@@ -117,11 +117,8 @@ bool frmMain::Form_Load() {
             return true;
         }
         if (failed.value())
-            return refuse(QStringLiteral("Unable to communicate with ACT!\rPlease run actreg.exe located in the ACT "
-                                         "folder and try again"),
-                          MessageIcon::Critical);
-        return refuse(QStringLiteral("Please open an ACT database prior to running %1!").arg(core::ProductName),
-                      MessageIcon::Exclamation);
+            return refuse(core::texts::ActUnreachable, MessageIcon::Critical);
+        return refuse(core::texts::NoDatabaseOpen, MessageIcon::Exclamation);
     }
 
     act::Result<act::Connection> connection = act::Create_Database(m_backend, core::programFolder().toStdString());
@@ -131,8 +128,8 @@ bool frmMain::Form_Load() {
     }
     m_connection = std::move(connection).value();
 
-    m_reportFolder = core::reportFolderPath(m_store.GetSetting(
-        core::keys::Settings, core::keys::TemplatesFolder, core::programFolder() + QStringLiteral("/Templates")));
+    m_reportFolder = core::reportFolderPath(m_store.GetSetting(core::keys::Settings, core::keys::TemplatesFolder,
+                                                               core::programFolder() + QStringLiteral("/Templates")));
     c.mstSSTab->setCurrentIndex(0);
     Load_Reports();
     m_startupComplete = restoreChoices();
@@ -207,8 +204,8 @@ void frmMain::Form_Unload() {
         return;
     }
     if (!databasePath.empty())
-        PlatformService::instance().shellOpen({QStringLiteral("open"), QString::fromStdString(databasePath),
-                                               QString(), core::programFolder(), 5});
+        PlatformService::instance().shellOpen(
+            {QStringLiteral("open"), QString::fromStdString(databasePath), QString(), core::programFolder(), 5});
     hide();
     m_ticks = 0;
     tmr1.start(TickIntervalMs);
@@ -255,13 +252,15 @@ void frmMain::closeWhenIdle() {
     close();
 }
 
-void frmMain::setBusy(bool busy) { m_busy = busy; }
+void frmMain::setBusy(bool busy) {
+    m_busy = busy;
+}
 
 void frmMain::cmdOK_Click() {
     const QList<QListWidgetItem*> selected = c.lstReports->selectedItems();
     if (selected.isEmpty()) {
-        PlatformService::instance().message(
-            this, {core::ProductName, core::texts::NoReportSelected, QMessageBox::Ok, MessageIcon::None, QMessageBox::Ok});
+        PlatformService::instance().message(this, {core::ProductName, core::texts::NoReportSelected, QMessageBox::Ok,
+                                                   MessageIcon::None, QMessageBox::Ok});
         c.mstSSTab->setCurrentIndex(0);
         return;
     }
@@ -290,9 +289,8 @@ void frmMain::cmdOK_Click() {
 }
 
 core::SelectionRequest frmMain::selectionOnWindow() {
-    for (int i = 0; i < 3; ++i)
-        if (c.optReport[i]->isChecked())
-            m_scope = static_cast<core::Scope>(i);
+    m_scope = core::chosenScope({c.optReport[0]->isChecked(), c.optReport[1]->isChecked(), c.optReport[2]->isChecked()},
+                                m_scope);
     core::SelectionRequest selection;
     selection.scope = m_scope;
     selection.filterByManager = !c.optManagedby[0]->isChecked();
@@ -366,7 +364,8 @@ void frmMain::optmanagedby_Click(int index) {
 
 void frmMain::mnuTemplateFolder_Click() {
     frmTemplateFolder dialog(m_store, this);
-    connect(&dialog, &frmTemplateFolder::reportFolderChanged, this, [this](const QString& path) { m_reportFolder = path; });
+    connect(&dialog, &frmTemplateFolder::reportFolderChanged, this,
+            [this](const QString& path) { m_reportFolder = path; });
     dialog.exec();
 }
 
@@ -401,14 +400,13 @@ void frmMain::Save_List_Settings_Users(QListWidget* list, int number) {
         return; // the stored users stay as they were
     if (!m_store.SaveSetting(core::keys::Settings, list->objectName() + QString::number(number),
                              core::joinUserNames(names)))
-        showErrorBox({"frmMain", "Sub", "Save_List_Settings_Users"}, __LINE__, core::errors::PathFileAccessError,
-                     this);
+        showErrorBox({"frmMain", "Sub", "Save_List_Settings_Users"}, __LINE__, core::errors::PathFileAccessError, this);
 }
 
 void frmMain::Load_List_Settings_Users(QListWidget* list, int number) {
     // Whole names: a stored "Bob Smith" must not also select "Bob".
-    const QStringList stored = core::splitUserNames(
-        m_store.GetSetting(core::keys::Settings, list->objectName() + QString::number(number)));
+    const QStringList stored =
+        core::splitUserNames(m_store.GetSetting(core::keys::Settings, list->objectName() + QString::number(number)));
     for (int row = 0; row < list->count(); ++row)
         if (stored.contains(list->item(row)->text()))
             list->item(row)->setSelected(true);

@@ -14,8 +14,8 @@ MainWindowFixture::MainWindowFixture() : platform(ScriptedPlatformService::insta
     makeContactDatabase(database, {{{16, "Lyon"}}, {{16, "Oslo"}}, {{16, "Lima"}}});
     openInStandin(database);
     QDir(env.programFolder()).mkpath(QStringLiteral("Templates"));
-    for (const char* name : {"Contacts by City.DXL", "Contacts by City.XLT", "agenda.DXL", "agenda.XLT",
-                             "Phone List.DCS"})
+    for (const char* name :
+         {"Contacts by City.DXL", "Contacts by City.XLT", "agenda.DXL", "agenda.XLT", "Phone List.DCS"})
         addReportFile(QString::fromLatin1(name));
     backend = std::make_unique<standin::StandinBackend>(standin::StandinBackendOptions{true, standin::StateFile()});
 }
@@ -43,26 +43,13 @@ void MainWindowFixture::store(const QString& key, const QString& value) const {
     ASSERT_TRUE(core::SettingsStore().SaveSetting(QStringLiteral("Settings"), key, value));
 }
 
-bool MainWindowFixture::settingsFileExists() const { return QFile::exists(core::SettingsStore::defaultPath()); }
+bool MainWindowFixture::settingsFileExists() const {
+    return QFile::exists(core::SettingsStore::defaultPath());
+}
 
 void MainWindowFixture::addReportFile(const QString& fileName) const {
     QFile file(QDir(env.programFolder()).filePath(QStringLiteral("Templates/") + fileName));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-}
-
-QStringList MainWindowFixture::texts(const QListWidget* list) const {
-    QStringList result;
-    for (int row = 0; row < list->count(); ++row)
-        result.append(list->item(row)->text());
-    return result;
-}
-
-QStringList MainWindowFixture::selectedTexts(const QListWidget* list) const {
-    QStringList result;
-    for (int row = 0; row < list->count(); ++row)
-        if (list->item(row)->isSelected())
-            result.append(list->item(row)->text());
-    return result;
 }
 
 bool MainWindowFixture::waitFor(const std::function<bool()>& condition, int timeoutMs) const {

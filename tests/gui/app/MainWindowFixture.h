@@ -3,6 +3,7 @@
 #include "gui/app/frmMain.h"
 #include "standin/StandinBackend.h"
 #include "support/TempEnvironment.h"
+#include "support/gui/ListTexts.h"
 #include "support/gui/ScriptedPlatformService.h"
 
 #include <QApplication>
@@ -29,8 +30,6 @@ protected:
     void addReportFile(const QString& fileName) const;
 
     template <typename T> T* child(const QString& name) const { return m_window->findChild<T*>(name); }
-    QStringList texts(const QListWidget* list) const;
-    QStringList selectedTexts(const QListWidget* list) const;
     bool waitFor(const std::function<bool()>& condition, int timeoutMs = 3000) const;
 
     TempEnvironment env;

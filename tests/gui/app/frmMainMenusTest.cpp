@@ -6,6 +6,7 @@
 #include <QTest>
 
 using testing_support::MainWindowFixture;
+using testing_support::texts;
 
 namespace {
 
@@ -17,10 +18,14 @@ std::map<QString, bool> enabledStates(const QMenu* menu) {
     return states;
 }
 
-QPoint centreOf(const QListWidget* list, int row) { return list->visualItemRect(list->item(row)).center(); }
+QPoint centreOf(const QListWidget* list, int row) {
+    return list->visualItemRect(list->item(row)).center();
+}
 
 // An option button takes clicks on its indicator and caption only, not on the rest of its width.
-void clickOption(QRadioButton* option) { QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2)); }
+void clickOption(QRadioButton* option) {
+    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
+}
 
 } // namespace
 
@@ -30,9 +35,9 @@ TEST_F(MenusTest, ReportMenuFollowsTheListAndTheOutput) {
     start();
     auto* report = child<QMenu>(QStringLiteral("mnuReport"));
     EXPECT_EQ(report->title(), QStringLiteral("&Report  "));
-    const std::map<QString, bool> all = {{QStringLiteral("mnuNew"), true},      {QStringLiteral("mnuEdit"), true},
-                                         {QStringLiteral("mnuDelete"), true},   {QStringLiteral("mnuRename"), true},
-                                         {QStringLiteral("mnuDuplicate"), true}, {QStringLiteral("mnuConvert"), true},
+    const std::map<QString, bool> all = {{QStringLiteral("mnuNew"), true},         {QStringLiteral("mnuEdit"), true},
+                                         {QStringLiteral("mnuDelete"), true},      {QStringLiteral("mnuRename"), true},
+                                         {QStringLiteral("mnuDuplicate"), true},   {QStringLiteral("mnuConvert"), true},
                                          {QStringLiteral("mnuEditTemplate"), true}};
     EXPECT_EQ(enabledStates(report), all);
 
@@ -43,7 +48,7 @@ TEST_F(MenusTest, ReportMenuFollowsTheListAndTheOutput) {
     csv[QStringLiteral("mnuConvert")] = csv[QStringLiteral("mnuEditTemplate")] = false;
     EXPECT_EQ(enabledStates(report), csv);
     // Switching the output clears the report selection.
-    EXPECT_TRUE(selectedTexts(child<QListWidget>(QStringLiteral("lstReports"))).isEmpty());
+    EXPECT_TRUE(texts(child<QListWidget>(QStringLiteral("lstReports")), true).isEmpty());
 
     // No reports of this output at all: only New.
     QFile::remove(QDir(env.programFolder()).filePath(QStringLiteral("Templates/Phone List.DCS")));
@@ -65,7 +70,7 @@ TEST_F(MenusTest, RightClickShowsThePopupForTheSelectedReportWithoutChangingTheS
 
     QTest::mouseClick(reports->viewport(), Qt::RightButton, {}, centreOf(reports, 1));
     ASSERT_TRUE(waitFor([&] { return popup->isVisible(); }));
-    EXPECT_TRUE(selectedTexts(reports).isEmpty());
+    EXPECT_TRUE(texts(reports, true).isEmpty());
     for (const auto& [name, enabled] : enabledStates(popup))
         EXPECT_EQ(enabled, name == QStringLiteral("mnuPopupNew")) << name.toStdString();
     popup->close();
@@ -73,7 +78,7 @@ TEST_F(MenusTest, RightClickShowsThePopupForTheSelectedReportWithoutChangingTheS
     reports->setCurrentRow(0);
     QTest::mouseClick(reports->viewport(), Qt::RightButton, {}, centreOf(reports, 1));
     ASSERT_TRUE(waitFor([&] { return popup->isVisible(); }));
-    EXPECT_EQ(selectedTexts(reports), QStringList{QStringLiteral("agenda")});
+    EXPECT_EQ(texts(reports, true), QStringList{QStringLiteral("agenda")});
     for (const auto& [name, enabled] : enabledStates(popup))
         EXPECT_TRUE(enabled) << name.toStdString();
     popup->close();
@@ -111,12 +116,12 @@ TEST_F(MenusTest, ManagerFilterEnablesTheUsersAndAllUsersClearsThem) {
     QCoreApplication::processEvents();
     clickOption(selected);
     EXPECT_TRUE(users->isEnabled());
-    EXPECT_TRUE(selectedTexts(users).isEmpty());
+    EXPECT_TRUE(texts(users, true).isEmpty());
     QTest::mouseClick(users->viewport(), Qt::LeftButton, {}, centreOf(users, 3));
-    EXPECT_EQ(selectedTexts(users), QStringList{QStringLiteral("Dana Reyes")});
+    EXPECT_EQ(texts(users, true), QStringList{QStringLiteral("Dana Reyes")});
     clickOption(child<QRadioButton>(QStringLiteral("optManagedby(0)")));
     EXPECT_FALSE(users->isEnabled());
-    EXPECT_TRUE(selectedTexts(users).isEmpty());
+    EXPECT_TRUE(texts(users, true).isEmpty());
     // Closing with no user selected keeps the stored users.
     store(QStringLiteral("lstUsers0"), QStringLiteral("Bob"));
     m_window->close();

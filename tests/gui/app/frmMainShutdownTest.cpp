@@ -7,6 +7,7 @@
 #include <QTest>
 
 using testing_support::MainWindowFixture;
+using testing_support::texts;
 
 class ShutdownTest : public MainWindowFixture {};
 
@@ -74,15 +75,18 @@ TEST_F(ShutdownTest, UnusableStoredValuesAreReportedOnceAndStartupFinishes) {
     store(QStringLiteral("ReportsListIndex"), QStringLiteral("-2"));
     store(QStringLiteral("Report0"), QStringLiteral("yes"));
     store(QStringLiteral("ManagedBy1"), QStringLiteral("1.5"));
-    platform.expectErrorBox(13, QStringLiteral("Type mismatch"), QStringLiteral("frmMain"), QStringLiteral("Form_Load"));
+    platform.expectErrorBox(13, QStringLiteral("Type mismatch"), QStringLiteral("frmMain"),
+                            QStringLiteral("Form_Load"));
     platform.expectErrorBox(380, QStringLiteral("Invalid property value"), QStringLiteral("frmMain"),
                             QStringLiteral("Form_Load"));
-    platform.expectErrorBox(13, QStringLiteral("Type mismatch"), QStringLiteral("frmMain"), QStringLiteral("Form_Load"));
-    platform.expectErrorBox(13, QStringLiteral("Type mismatch"), QStringLiteral("frmMain"), QStringLiteral("Form_Load"));
+    platform.expectErrorBox(13, QStringLiteral("Type mismatch"), QStringLiteral("frmMain"),
+                            QStringLiteral("Form_Load"));
+    platform.expectErrorBox(13, QStringLiteral("Type mismatch"), QStringLiteral("frmMain"),
+                            QStringLiteral("Form_Load"));
     gui::frmMain& window = start();
     EXPECT_TRUE(window.startupComplete());
     EXPECT_EQ(child<QComboBox>(QStringLiteral("cboOutput"))->currentIndex(), 0);
-    EXPECT_EQ(selectedTexts(child<QListWidget>(QStringLiteral("lstReports"))), QStringList{QStringLiteral("agenda")});
+    EXPECT_EQ(texts(child<QListWidget>(QStringLiteral("lstReports")), true), QStringList{QStringLiteral("agenda")});
     EXPECT_TRUE(child<QRadioButton>(QStringLiteral("optReport(1)"))->isChecked());
     EXPECT_TRUE(child<QRadioButton>(QStringLiteral("optManagedby(0)"))->isChecked());
     EXPECT_TRUE(child<QAction>(QStringLiteral("mnuEdit"))->isEnabled());

@@ -7,6 +7,7 @@
 #include <QTest>
 
 using testing_support::MainWindowFixture;
+using testing_support::texts;
 
 namespace {
 
@@ -30,14 +31,14 @@ TEST_F(StartupTest, FirstRunWithNoStoredKeys) {
     // Sorted ignoring case; the first report selected.
     auto* reports = child<QListWidget>(QStringLiteral("lstReports"));
     EXPECT_EQ(texts(reports), (QStringList{QStringLiteral("agenda"), QStringLiteral("Contacts by City")}));
-    EXPECT_EQ(selectedTexts(reports), QStringList{QStringLiteral("agenda")});
+    EXPECT_EQ(texts(reports, true), QStringList{QStringLiteral("agenda")});
     EXPECT_TRUE(child<QRadioButton>(QStringLiteral("optReport(1)"))->isChecked());
     EXPECT_FALSE(child<QRadioButton>(QStringLiteral("optReport(0)"))->isChecked());
     EXPECT_TRUE(child<QRadioButton>(QStringLiteral("optManagedby(0)"))->isChecked());
     auto* users = child<QListWidget>(QStringLiteral("lstUsers"));
     EXPECT_EQ(texts(users), Users);
     EXPECT_EQ(users->item(2)->data(Qt::UserRole).toInt(), 3);
-    EXPECT_TRUE(selectedTexts(users).isEmpty());
+    EXPECT_TRUE(texts(users, true).isEmpty());
     EXPECT_FALSE(users->isEnabled());
     // Start-up saved ACT!'s lookup and registered for ACT!'s close requests.
     EXPECT_TRUE(QFile::exists(QDir(env.programFolder()).filePath(QStringLiteral("~currentLU.lku"))));
@@ -72,7 +73,7 @@ TEST_F(StartupTest, StoredChoicesComeBackAndUsersMatchWholeNames) {
     auto* users = child<QListWidget>(QStringLiteral("lstUsers"));
     EXPECT_TRUE(users->isEnabled());
     // "Bob Smith" stored must not select "Bob".
-    EXPECT_EQ(selectedTexts(users), (QStringList{QStringLiteral("Bob Smith"), QStringLiteral("Eli Novak")}));
+    EXPECT_EQ(texts(users, true), (QStringList{QStringLiteral("Bob Smith"), QStringLiteral("Eli Novak")}));
 
     users->item(2)->setSelected(false);
     users->item(1)->setSelected(true);
@@ -86,13 +87,13 @@ TEST_F(StartupTest, StoredChoicesComeBackAndUsersMatchWholeNames) {
 TEST_F(StartupTest, ReportIndexBeyondTheListSelectsTheFirstAndMinusOneNothing) {
     store(QStringLiteral("ReportsListIndex"), QStringLiteral("7"));
     start();
-    EXPECT_EQ(selectedTexts(child<QListWidget>(QStringLiteral("lstReports"))), QStringList{QStringLiteral("agenda")});
+    EXPECT_EQ(texts(child<QListWidget>(QStringLiteral("lstReports")), true), QStringList{QStringLiteral("agenda")});
     m_window->close();
     EXPECT_EQ(setting(QStringLiteral("ReportsListIndex")), QStringLiteral("0"));
 
     store(QStringLiteral("ReportsListIndex"), QStringLiteral("-1"));
     start();
-    EXPECT_TRUE(selectedTexts(child<QListWidget>(QStringLiteral("lstReports"))).isEmpty());
+    EXPECT_TRUE(texts(child<QListWidget>(QStringLiteral("lstReports")), true).isEmpty());
     m_window->close();
     EXPECT_EQ(setting(QStringLiteral("ReportsListIndex")), QStringLiteral("-1"));
 }

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "support/TempEnvironment.h"
+#include "support/gui/ListTexts.h"
 #include "support/gui/ScriptedPlatformService.h"
 
 #include <QApplication>
-#include <QListWidget>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -30,14 +30,5 @@ protected:
     TempEnvironment env;
     ScriptedPlatformService& platform = ScriptedPlatformService::install();
 };
-
-// The texts of a list's items, and of its selected items, in row order.
-inline QStringList texts(const QListWidget* list, bool selectedOnly = false) {
-    QStringList result;
-    for (int row = 0; row < list->count(); ++row)
-        if (!selectedOnly || list->item(row)->isSelected())
-            result.append(list->item(row)->text());
-    return result;
-}
 
 } // namespace testing_support
