@@ -24,8 +24,8 @@ std::unique_ptr<ActDatabaseFile> ActDatabaseFile::open(const std::string& path, 
         throw SqliteError("cannot open '" + path + "': no such file");
     if (!std::filesystem::is_regular_file(path, ec))
         throw SqliteError("cannot open '" + path + "': not a file");
-    auto connection = std::make_unique<SqliteConnection>(
-        path, writable ? SqliteConnection::Mode::ReadWrite : SqliteConnection::Mode::ReadOnly);
+    auto connection = std::make_unique<SqliteConnection>(path, writable ? SqliteConnection::Mode::ReadWrite
+                                                                        : SqliteConnection::Mode::ReadOnly);
     std::unique_ptr<ActDatabaseFile> file(new ActDatabaseFile(std::move(connection)));
     try {
         file->loadCatalogue();
@@ -82,11 +82,15 @@ std::unique_ptr<ActDatabaseFile> ActDatabaseFile::create(const std::string& path
 
 void ActDatabaseFile::loadCatalogue() {
     m_fields.clear();
+    m_fieldIndex.clear();
     m_users.clear();
     SqliteStatement fieldRows = m_connection->prepare("SELECT position, id, label, type FROM fields ORDER BY position");
-    while (fieldRows.step())
+    while (fieldRows.step()) {
         m_fields.push_back({static_cast<int>(fieldRows.int64(0)), static_cast<int>(fieldRows.int64(1)),
                             std::string(fieldRows.text(2)), static_cast<int>(fieldRows.int64(3))});
+        if (m_fields.back().id != field::NoField)
+            m_fieldIndex.emplace(m_fields.back().id, m_fields.size() - 1); // the first field with an id wins
+    }
     SqliteStatement userRows = m_connection->prepare("SELECT position, unique_id, name FROM users ORDER BY position");
     while (userRows.step())
         m_users.push_back(
@@ -106,12 +110,8 @@ void ActDatabaseFile::loadCatalogue() {
 }
 
 const FieldDefinition* ActDatabaseFile::fieldById(int id) const {
-    if (id == field::NoField)
-        return nullptr;
-    for (const FieldDefinition& f : m_fields)
-        if (f.id == id)
-            return &f;
-    return nullptr;
+    const auto found = m_fieldIndex.find(id);
+    return found == m_fieldIndex.end() ? nullptr : &m_fields[found->second];
 }
 
 const FieldDefinition* ActDatabaseFile::fieldByLabel(const std::string& label) const {

@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace standin {
@@ -46,6 +47,7 @@ private:
 
     std::unique_ptr<SqliteConnection> m_connection;
     std::vector<FieldDefinition> m_fields;
+    std::unordered_map<int, std::size_t> m_fieldIndex; // id -> position in m_fields; Data asks once per cell
     std::vector<UserRecord> m_users;
 };
 
