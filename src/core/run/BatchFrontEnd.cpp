@@ -1,5 +1,7 @@
 #include "BatchFrontEnd.h"
 
+#include "core/text/LineBreaks.h"
+
 namespace core {
 
 namespace {
@@ -12,10 +14,7 @@ BatchFrontEnd::BatchFrontEnd(QTextStream& err, bool showProgress) : m_err(err), 
 
 void BatchFrontEnd::print(const QString& text) {
     finishProgress();
-    QString lines = text;
-    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    m_err << lines << '\n';
+    m_err << withNewLines(text) << '\n';
     m_err.flush();
 }
 

@@ -1,5 +1,7 @@
 #include "DesktopPlatformService.h"
 
+#include "core/text/LineBreaks.h"
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
@@ -26,12 +28,6 @@ QMessageBox::Icon qtIcon(MessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
-QString displayed(QString text) {
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return text;
-}
-
 std::unique_ptr<PlatformService>& installed() {
     static std::unique_ptr<PlatformService> service = std::make_unique<DesktopPlatformService>();
     return service;
@@ -39,14 +35,16 @@ std::unique_ptr<PlatformService>& installed() {
 
 } // namespace
 
-PlatformService& PlatformService::instance() { return *installed(); }
+PlatformService& PlatformService::instance() {
+    return *installed();
+}
 
 void PlatformService::install(std::unique_ptr<PlatformService> service) {
     installed() = service ? std::move(service) : std::make_unique<DesktopPlatformService>();
 }
 
 QMessageBox::StandardButton DesktopPlatformService::message(QWidget* owner, const MessageRequest& request) {
-    QMessageBox box(qtIcon(request.icon), request.title, displayed(request.text), request.buttons, owner);
+    QMessageBox box(qtIcon(request.icon), request.title, core::withNewLines(request.text), request.buttons, owner);
     box.setObjectName(QStringLiteral("messageBox"));
     if (request.defaultButton != QMessageBox::NoButton)
         box.setDefaultButton(request.defaultButton);
@@ -84,8 +82,12 @@ std::optional<QString> DesktopPlatformService::chooseFolder(QWidget* owner, cons
     return folder.isEmpty() ? std::nullopt : std::optional<QString>(folder);
 }
 
-bool DesktopPlatformService::shellOpen(const core::ShellRequest& request) { return core::DesktopShell().open(request); }
+bool DesktopPlatformService::shellOpen(const core::ShellRequest& request) {
+    return core::DesktopShell().open(request);
+}
 
-void DesktopPlatformService::endProgram(int exitCode) { QCoreApplication::exit(exitCode); }
+void DesktopPlatformService::endProgram(int exitCode) {
+    QCoreApplication::exit(exitCode);
+}
 
 } // namespace gui
