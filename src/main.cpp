@@ -6,7 +6,6 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // The application name stays the executable's: the instance lock relies on it.
-    QApplication::setApplicationVersion(QStringLiteral(TALLIVO_VERSION));
     // The program ends when its main window's unload sequence says so, not when the last window closes.
     QApplication::setQuitOnLastWindowClosed(false);
 
