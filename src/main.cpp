@@ -5,7 +5,8 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    // The application name stays the executable's: the instance lock relies on it.
+    // No application name is set: the instance lock relies on it staying the executable's.
+
     // The program ends when its main window's unload sequence says so, not when the last window closes.
     QApplication::setQuitOnLastWindowClosed(false);
 
