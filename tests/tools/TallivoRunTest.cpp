@@ -1,4 +1,4 @@
-#include "core/SettingsStore.h"
+#include "core/settings/SettingsStore.h"
 #include "core/platform/InstanceLock.h"
 #include "standin/ActDatabaseFile.h"
 #include "support/TempEnvironment.h"

@@ -1,7 +1,7 @@
 // Renders each window of the program into a PNG named after it, for the README and for review. Run by
 // scripts/screenshots inside private settings, state and program folders.
 #include "core/ProductName.h"
-#include "core/SettingsStore.h"
+#include "core/settings/SettingsStore.h"
 #include "gui/app/frmAbout.h"
 #include "gui/app/frmMain.h"
 #include "gui/common/DesktopPlatformService.h"

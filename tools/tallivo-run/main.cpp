@@ -1,7 +1,7 @@
 // tallivo-run: runs one report of the report folder without windows, on the main window's pipeline.
 #include "core/platform/Shell.h"
-#include "core/run/BatchOptions.h"
-#include "core/run/BatchRun.h"
+#include "core/batch/BatchOptions.h"
+#include "core/batch/BatchRun.h"
 #include "standin/StandinBackend.h"
 
 #include <QCoreApplication>

@@ -2,7 +2,7 @@
 
 #include "DefinitionText.h"
 
-#include "core/SettingsKeys.h"
+#include "core/settings/SettingsKeys.h"
 #include "core/library/ReportCatalogue.h"
 #include "core/text/EightBitText.h"
 #include "core/text/SaveFile.h"

@@ -1,11 +1,11 @@
 #include "ReportRun.h"
 
-#include "DataFileWriter.h"
-#include "GridFiller.h"
-#include "GridSorter.h"
+#include "core/run/write/DataFileWriter.h"
+#include "core/run/grid/GridFiller.h"
+#include "core/run/sort/GridSorter.h"
 #include "RunTexts.h"
 
-#include "core/SettingsKeys.h"
+#include "core/settings/SettingsKeys.h"
 #include "core/definition/DefinitionFile.h"
 #include "core/library/ReportCatalogue.h"
 #include "core/text/SaveFile.h"

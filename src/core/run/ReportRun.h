@@ -1,11 +1,11 @@
 #pragma once
 
-#include "ContactSelection.h"
-#include "ReportGrid.h"
+#include "core/run/select/ContactSelection.h"
+#include "core/run/grid/ReportGrid.h"
 #include "RunFrontEnd.h"
 
 #include "act/Connection.h"
-#include "core/SettingsStore.h"
+#include "core/settings/SettingsStore.h"
 #include "core/platform/Shell.h"
 
 #include <QLocale>

@@ -3,9 +3,9 @@
 #include "WindowRunFrontEnd.h"
 #include "frmAbout.h"
 
-#include "core/MainWindowChoices.h"
+#include "core/settings/MainWindowChoices.h"
 #include "core/ProductName.h"
-#include "core/SettingsKeys.h"
+#include "core/settings/SettingsKeys.h"
 #include "core/library/ReportCatalogue.h"
 #include "core/platform/ProgramFolder.h"
 #include "core/run/ReportRun.h"

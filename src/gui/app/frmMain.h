@@ -4,9 +4,9 @@
 
 #include "act/Backend.h"
 #include "act/Connection.h"
-#include "core/SettingsStore.h"
-#include "core/run/ContactSelection.h"
-#include "core/run/ReportGrid.h"
+#include "core/settings/SettingsStore.h"
+#include "core/run/select/ContactSelection.h"
+#include "core/run/grid/ReportGrid.h"
 #include "core/platform/InstanceLock.h"
 #include "gui/common/PlatformService.h"
 

@@ -1,7 +1,7 @@
 #include "frmTemplateFolder.h"
 
-#include "core/SettingsKeys.h"
-#include "core/SettingsStore.h"
+#include "core/settings/SettingsKeys.h"
+#include "core/settings/SettingsStore.h"
 #include "core/library/ReportCatalogue.h"
 #include "core/platform/ProgramFolder.h"
 #include "gui/common/ErrorBox.h"

@@ -1,5 +1,5 @@
 #include "core/definition/DefinitionFile.h"
-#include "core/SettingsKeys.h"
+#include "core/settings/SettingsKeys.h"
 #include "core/text/FileSizeLimit.h"
 #include "support/TempEnvironment.h"
 

@@ -1,4 +1,4 @@
-#include "StandinRunFixture.h"
+#include "core/run/StandinRunFixture.h"
 
 #include "standin/LookupFile.h"
 #include "standin/StateFile.h"

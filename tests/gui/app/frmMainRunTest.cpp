@@ -1,6 +1,6 @@
 #include "MainWindowFixture.h"
 
-#include "core/SettingsStore.h"
+#include "core/settings/SettingsStore.h"
 #include "support/standin/StandinFixtures.h"
 
 #include <QDir>

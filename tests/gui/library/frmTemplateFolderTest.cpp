@@ -1,7 +1,7 @@
 #include "gui/common/WidgetTest.h"
 
-#include "core/SettingsKeys.h"
-#include "core/SettingsStore.h"
+#include "core/settings/SettingsKeys.h"
+#include "core/settings/SettingsStore.h"
 #include "gui/library/frmTemplateFolder.h"
 
 #include <QDir>

@@ -1,0 +1,148 @@
+#include "core/batch/BatchRun.h"
+
+#include "core/batch/BatchFrontEnd.h"
+#include "core/run/ReportRun.h"
+#include "core/run/RunTexts.h"
+
+#include "act/Connection.h"
+#include "core/settings/MainWindowChoices.h"
+#include "core/settings/SettingsKeys.h"
+#include "core/settings/SettingsStore.h"
+#include "core/library/ReportCatalogue.h"
+#include "core/platform/InstanceLock.h"
+#include "core/platform/ProgramFolder.h"
+
+#include <QDir>
+
+namespace core {
+
+namespace {
+
+int exitCodeOf(RunStatus status) {
+    switch (status) {
+    case RunStatus::Done:
+        return exitcode::Done;
+    case RunStatus::NothingToReport:
+        return exitcode::NothingToReport;
+    case RunStatus::DefinitionProblem:
+        return exitcode::Definition;
+    case RunStatus::WriteFailed:
+        return exitcode::WriteFailed;
+    case RunStatus::LaunchFailed:
+        return exitcode::LaunchFailed;
+    case RunStatus::Failed:
+    case RunStatus::Cancelled:
+        break;
+    }
+    return exitcode::Other;
+}
+
+// 1-based user numbers of the named users; unknown names in *unknown.
+std::optional<QList<int>> userNumbers(act::UsersTable& users, const QStringList& names, QStringList* unknown,
+                                      act::Error& error) {
+    const act::Result<int> count = users.Count();
+    if (!count) {
+        error = count.error();
+        return std::nullopt;
+    }
+    QList<int> numbers;
+    QStringList found;
+    for (int n = 1; n <= count.value(); ++n) {
+        const act::Result<std::string> name = users.Name(n);
+        if (!name) {
+            error = name.error();
+            return std::nullopt;
+        }
+        if (names.contains(QString::fromStdString(name.value()))) {
+            numbers.append(n);
+            found.append(QString::fromStdString(name.value()));
+        }
+    }
+    for (const QString& name : names)
+        if (!found.contains(name))
+            unknown->append(name);
+    return numbers;
+}
+
+} // namespace
+
+int runBatch(const BatchOptions& options, act::Backend& backend, Shell& shell, QTextStream& err, bool showProgress) {
+    BatchFrontEnd front(err, showProgress);
+    SettingsStore store;
+    const StoredChoices stored = loadMainWindowChoices(store);
+    for (const ChoiceProblem& problem : stored.problems)
+        if (problem.key != keys::ReportsListIndex)
+            front.print(
+                QStringLiteral("tallivo-run: the stored %1 cannot be read; using its default").arg(problem.key));
+
+    RunRequest request;
+    request.reportName = options.report;
+    request.outputType = options.outputType.value_or(stored.choices.cboOutput);
+    if (options.to && request.outputType == static_cast<int>(OutputType::ExcelReport)) {
+        front.print(QStringLiteral("tallivo-run: --to goes with CSV output only\n") + batchUsage());
+        return exitcode::Usage;
+    }
+
+    InstanceLock lock;
+    if (!lock.tryLock()) {
+        front.print(texts::AlreadyRunning);
+        return exitcode::Locked;
+    }
+
+    const std::unique_ptr<act::EventControl> events = backend.CreateEventControl();
+    const act::Result<int> connected = events->ConnectionState(0);
+    if (!connected || connected.value() < 1) {
+        const act::Result<bool> failed = events->CommunicationFailed();
+        front.print(failed && !failed.value() ? texts::NoDatabaseOpen : texts::ActUnreachable);
+        return exitcode::NoAct;
+    }
+    request.programFolder = programFolder();
+    act::Result<act::Connection> connection = act::Create_Database(backend, request.programFolder.toStdString());
+    if (!connection) {
+        front.errorBox({connection.error().number, QString::fromStdString(connection.error().description),
+                        QStringLiteral("Module1"), QStringLiteral("Sub"), QStringLiteral("Create_Database"), __LINE__});
+        return exitcode::NoAct;
+    }
+    act::Connection c = std::move(connection).value();
+
+    request.reportFolder = reportFolderPath(
+        store.GetSetting(keys::Settings, keys::TemplatesFolder, request.programFolder + QStringLiteral("/Templates")));
+    request.selection.scope = options.scope.value_or(chosenScope(stored.choices.report, Scope::CurrentContact));
+    request.selection.programFolder = request.programFolder;
+    request.launch = !options.noLaunch;
+    if (request.outputType == static_cast<int>(OutputType::CsvFile))
+        request.csvTarget =
+            options.to.value_or(QDir(request.programFolder)
+                                    .filePath(QStringLiteral("CSV Files/") + options.report + QStringLiteral(".CSV")));
+
+    ReportGrid grid;
+    ReportRun run(store, c, shell, front, grid, request);
+    if (const RunStatus loaded = run.loadDefinition(); loaded != RunStatus::Done)
+        return exitCodeOf(loaded);
+
+    request.selection.filterByManager = options.users.has_value() || !stored.choices.managedBy[0];
+    if (request.selection.filterByManager) {
+        QStringList unknown;
+        act::Error error;
+        const std::optional<QList<int>> numbers =
+            userNumbers(*c.usersTable, options.users.value_or(stored.choices.users), &unknown, error);
+        if (!numbers) {
+            front.errorBox({error.number, QString::fromStdString(error.description), QStringLiteral("frmMain"),
+                            QStringLiteral("Function"), QStringLiteral("GetIDs"), __LINE__});
+            return exitcode::Other;
+        }
+        if (options.users && !unknown.isEmpty()) {
+            front.print(
+                QStringLiteral("tallivo-run: no ACT! user is named %1").arg(unknown.join(QStringLiteral(", "))));
+            return exitcode::Usage;
+        }
+        request.selection.selectedUserNumbers = *numbers;
+    }
+    run.setSelection(request.selection);
+    const RunStatus status = run.execute();
+    front.finishProgress();
+    (void)c.Release();
+    return exitCodeOf(status);
+}
+
+} // namespace core

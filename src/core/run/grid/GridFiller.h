@@ -1,0 +1,38 @@
+#pragma once
+
+#include "core/run/grid/ReportGrid.h"
+#include "core/run/RunProgress.h"
+
+#include "act/Connection.h"
+#include "core/ErrorReport.h"
+#include "core/settings/SettingsStore.h"
+
+#include <QString>
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace core {
+
+struct FillOutcome {
+    enum class Status { Filled, NoFields, UnknownField, Cancelled, Failed };
+    Status status = Status::Filled;
+    std::vector<int> columns;                     // field ids of the grid's columns, the extra sort column included
+    std::array<int, 3> sortPositions{-1, -1, -1}; // 1-based column of each sort level, -1 when not a column
+    bool extraColumn = false;                     // field 79 was added for a sort on field 26
+    int unknownFieldId = 0;                       // UnknownField: the first field id ACT! does not have
+    std::optional<ErrorReport> error;             // Failed: an ACT! error, or 13 for a field number that is not one
+};
+
+// The message when a definition names a field ACT! does not have.
+QString unknownFieldMessage(int fieldId);
+
+// Fill_Listview and FormatData: reads Sort0..Sort2 and FieldsIncluded from the working copy, checks every field id
+// once with Exists, fills one row per record id (GoTo, then Data of each column) and, when filled, stores
+// SortCol0..SortCol2 in the working copy. The first ACT! error stops the fill. Sorting is the caller's next step.
+FillOutcome Fill_Listview(SettingsStore& store, const act::Connection& connection,
+                          const std::vector<std::string>& recordIds, ReportGrid& grid, RunProgress& progress);
+
+} // namespace core
