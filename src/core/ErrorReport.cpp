@@ -6,14 +6,8 @@ namespace core {
 
 QString errors::description(long number) {
     switch (number) {
-    case InvalidProcedureCall:
-        return QStringLiteral("Invalid procedure call or argument");
     case TypeMismatch:
         return QStringLiteral("Type mismatch");
-    case FileNotFound:
-        return QStringLiteral("File not found");
-    case PermissionDenied:
-        return QStringLiteral("Permission denied");
     case PathFileAccessError:
         return QStringLiteral("Path/File access error");
     case ObjectNotSet:
@@ -23,6 +17,19 @@ QString errors::description(long number) {
     default:
         return {};
     }
+}
+
+ErrorReport errorAt(const Procedure& where, int line, long number, QString description) {
+    return {number, std::move(description), QString::fromLatin1(where.module), QString::fromLatin1(where.kind),
+            QString::fromLatin1(where.name), line};
+}
+
+ErrorReport errorAt(const Procedure& where, int line, long classicNumber) {
+    return errorAt(where, line, classicNumber, errors::description(classicNumber));
+}
+
+ErrorReport errorAt(const Procedure& where, int line, const act::Error& error) {
+    return errorAt(where, line, error.number, QString::fromStdString(error.description));
 }
 
 QString supportAddress() {

@@ -2,19 +2,10 @@
 
 #include <gtest/gtest.h>
 
-TEST(ErrorReport, TextTitleAndClassicDescriptions) {
-    const core::ErrorReport report{53,
-                                   core::errors::description(53),
-                                   QStringLiteral("Library1"),
-                                   QStringLiteral("Function"),
-                                   QStringLiteral("Load_DefFile"),
-                                   412};
+TEST(ErrorReport, TextAndTitleOfTheErrorBox) {
+    const core::ErrorReport report = core::errorAt({"Library1", "Function", "Load_DefFile"}, 412, 13);
     EXPECT_EQ(core::errorBoxText(report),
-              QStringLiteral("Error 53: 'File not found'\rin Library1: Function Load_DefFile - Line # 412\r\r"
+              QStringLiteral("Error 13: 'Type mismatch'\rin Library1: Function Load_DefFile - Line # 412\r\r"
                              "Please contact support@tallivo.example with this error message."));
     EXPECT_EQ(core::errorBoxTitle(), QStringLiteral("Tallivo error"));
-    EXPECT_EQ(core::errors::description(5), QStringLiteral("Invalid procedure call or argument"));
-    EXPECT_EQ(core::errors::description(75), QStringLiteral("Path/File access error"));
-    EXPECT_EQ(core::errors::description(380), QStringLiteral("Invalid property value"));
-    EXPECT_TRUE(core::errors::description(1001).isEmpty());
 }

@@ -2,7 +2,8 @@
 
 #include "core/batch/BatchFrontEnd.h"
 #include "core/run/ReportRun.h"
-#include "core/run/RunTexts.h"
+#include "core/run/RunProcedures.h"
+#include "core/startup/ActStartupCheck.h"
 
 #include "act/Connection.h"
 #include "core/settings/MainWindowChoices.h"
@@ -90,23 +91,21 @@ int runBatch(const BatchOptions& options, act::Backend& backend, Shell& shell, Q
     }
 
     const std::unique_ptr<act::EventControl> events = backend.CreateEventControl();
-    const act::Result<int> connected = events->ConnectionState(0);
-    if (!connected || connected.value() < 1) {
-        const act::Result<bool> failed = events->CommunicationFailed();
-        front.print(failed && !failed.value() ? texts::NoDatabaseOpen : texts::ActUnreachable);
+    // Whatever keeps ACT! from answering, the batch tool can only say that it cannot be reached.
+    if (const ActStartupCheck act = checkAct(*events); act.status != ActStartupCheck::Status::Ready) {
+        front.print(act.status == ActStartupCheck::Status::NoDatabaseOpen ? texts::NoDatabaseOpen
+                                                                            : texts::ActUnreachable);
         return exitcode::NoAct;
     }
     request.programFolder = programFolder();
     act::Result<act::Connection> connection = act::Create_Database(backend, request.programFolder.toStdString());
     if (!connection) {
-        front.errorBox({connection.error().number, QString::fromStdString(connection.error().description),
-                        QStringLiteral("Module1"), QStringLiteral("Sub"), QStringLiteral("Create_Database"), __LINE__});
+        front.errorBox(errorAt(procedures::Create_Database, __LINE__, connection.error()));
         return exitcode::NoAct;
     }
     act::Connection c = std::move(connection).value();
 
-    request.reportFolder = reportFolderPath(
-        store.GetSetting(keys::Settings, keys::TemplatesFolder, request.programFolder + QStringLiteral("/Templates")));
+    request.reportFolder = reportFolderPath(storedReportFolder(store));
     request.selection.scope = options.scope.value_or(chosenScope(stored.choices.report, Scope::CurrentContact));
     request.selection.programFolder = request.programFolder;
     request.launch = !options.noLaunch;
@@ -127,8 +126,7 @@ int runBatch(const BatchOptions& options, act::Backend& backend, Shell& shell, Q
         const std::optional<QList<int>> numbers =
             userNumbers(*c.usersTable, options.users.value_or(stored.choices.users), &unknown, error);
         if (!numbers) {
-            front.errorBox({error.number, QString::fromStdString(error.description), QStringLiteral("frmMain"),
-                            QStringLiteral("Function"), QStringLiteral("GetIDs"), __LINE__});
+            front.errorBox(errorAt(procedures::GetIDs, __LINE__, error));
             return exitcode::Other;
         }
         if (options.users && !unknown.isEmpty()) {

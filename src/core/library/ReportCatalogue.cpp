@@ -1,5 +1,10 @@
 #include "ReportCatalogue.h"
 
+#include "core/platform/ProgramFolder.h"
+#include "core/settings/SettingsKeys.h"
+#include "core/settings/SettingsStore.h"
+
+#include <QCollator>
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
@@ -53,6 +58,19 @@ QStringList Load_Reports(const QString& reportFolder, int outputType) {
         names.append(name);
     }
     return names;
+}
+
+void sortReportNames(QStringList& names, const QLocale& locale) {
+    QCollator collator(locale);
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::sort(names.begin(), names.end(), [&collator](const QString& a, const QString& b) {
+        const int order = collator.compare(a, b);
+        return order != 0 ? order < 0 : a < b;
+    });
+}
+
+QString storedReportFolder(const SettingsStore& store) {
+    return store.GetSetting(keys::Settings, keys::TemplatesFolder, programFolder() + QStringLiteral("/Templates"));
 }
 
 QString reportFolderPath(const QString& storedFolder) {

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
 namespace core {
+
+class SettingsStore;
 
 // Output type: which reports are listed and which files every command touches.
 enum class OutputType : int { ExcelReport = 0, CsvFile = 1 };
@@ -27,6 +30,12 @@ QStringList Load_Reports(const QString& reportFolder, int outputType);
 // matches it ignoring case, else "".
 QString templateFile(const QString& reportFolder, const QString& reportName);
 
+// Sorts report names as the report lists show them: by the locale's collation ignoring case, names that differ only
+// in case in a fixed order.
+void sortReportNames(QStringList& names, const QLocale& locale = QLocale::system());
+
+// The report folder as stored (TemplatesFolder), or the program folder's Templates when none is.
+QString storedReportFolder(const SettingsStore& store);
 // The report folder path from the stored text: always ending in the folder separator.
 QString reportFolderPath(const QString& storedFolder);
 

@@ -3,7 +3,8 @@
 #include "core/run/write/DataFileWriter.h"
 #include "core/run/grid/GridFiller.h"
 #include "core/run/sort/GridSorter.h"
-#include "RunTexts.h"
+#include "core/ProductName.h"
+#include "core/run/RunTexts.h"
 
 #include "core/settings/SettingsKeys.h"
 #include "core/definition/DefinitionFile.h"

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "core/ProductName.h"
-
 #include <QString>
 
 namespace core::texts {
@@ -16,10 +14,5 @@ inline const QString NoFields =
     QStringLiteral("Please check the settings for this report: no fields are to be included!");
 inline const QString DataFileLocked =
     QStringLiteral("The data.CSV file can not be accessed. Make sure it is not open.");
-inline const QString AlreadyRunning = QStringLiteral("An instance of this program is already running!");
-inline const QString ActUnreachable =
-    QStringLiteral("Unable to communicate with ACT!\rPlease run actreg.exe located in the ACT folder and try again");
-inline const QString NoDatabaseOpen =
-    QStringLiteral("Please open an ACT database prior to running %1!").arg(ProductName);
 
 } // namespace core::texts

@@ -91,6 +91,4 @@ bool WindowRunFrontEnd::step(const QString& phase, qint64 done, qint64 total) {
     return !(m_progress && m_progress->wasCanceled());
 }
 
-bool PlatformShell::open(const core::ShellRequest& request) { return PlatformService::instance().shellOpen(request); }
-
 } // namespace gui

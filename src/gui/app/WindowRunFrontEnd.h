@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/platform/Shell.h"
 #include "core/run/RunFrontEnd.h"
 
 #include <QElapsedTimer>
@@ -31,12 +30,6 @@ private:
     QElapsedTimer m_clock;
     QPointer<QProgressDialog> m_progress;
     bool m_busy = false;
-};
-
-// Shell opens of a run go through the platform service, where tests read them back.
-class PlatformShell : public core::Shell {
-public:
-    bool open(const core::ShellRequest& request) override;
 };
 
 } // namespace gui

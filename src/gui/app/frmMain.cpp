@@ -9,7 +9,9 @@
 #include "core/library/ReportCatalogue.h"
 #include "core/platform/ProgramFolder.h"
 #include "core/run/ReportRun.h"
+#include "core/run/RunProcedures.h"
 #include "core/run/RunTexts.h"
+#include "core/startup/ActStartupCheck.h"
 #include "gui/common/ErrorBox.h"
 #include "gui/common/ListHelpers.h"
 #include "gui/library/frmTemplateFolder.h"
@@ -24,8 +26,8 @@ namespace gui {
 
 namespace {
 
-constexpr Procedure FormLoad{"frmMain", "Sub", "Form_Load"};
-constexpr Procedure FormUnload{"frmMain", "Sub", "Form_Unload"};
+constexpr core::Procedure FormLoad{"frmMain", "Sub", "Form_Load"};
+constexpr core::Procedure FormUnload{"frmMain", "Sub", "Form_Unload"};
 constexpr int CloseCheckIntervalMs = 100;
 constexpr int TickIntervalMs = 1000;
 constexpr int TicksToEnd = 2;
@@ -105,31 +107,26 @@ bool frmMain::Form_Load() {
 
     ActEvent1 = m_backend.CreateEventControl();
     ActEvent1->setOnActUserWantsToClose([this] { ActEvent1_OnActUserWantsToClose(); });
-    const act::Result<int> connected = ActEvent1->ConnectionState(0);
-    if (!connected) {
-        showErrorBox(FormLoad, __LINE__, connected.error(), this);
+    switch (const core::ActStartupCheck act = core::checkAct(*ActEvent1); act.status) {
+    case core::ActStartupCheck::Status::Ready:
+        break;
+    case core::ActStartupCheck::Status::Failed:
+        showErrorBox(FormLoad, __LINE__, *act.error, this);
         return true;
-    }
-    if (connected.value() < 1) {
-        const act::Result<bool> failed = ActEvent1->CommunicationFailed();
-        if (!failed) {
-            showErrorBox(FormLoad, __LINE__, failed.error(), this);
-            return true;
-        }
-        if (failed.value())
-            return refuse(core::texts::ActUnreachable, MessageIcon::Critical);
-        return refuse(core::texts::NoDatabaseOpen, MessageIcon::Exclamation);
+    case core::ActStartupCheck::Status::Unreachable:
+        return refuse(act.refusal(), MessageIcon::Critical);
+    case core::ActStartupCheck::Status::NoDatabaseOpen:
+        return refuse(act.refusal(), MessageIcon::Exclamation);
     }
 
     act::Result<act::Connection> connection = act::Create_Database(m_backend, core::programFolder().toStdString());
     if (!connection) {
-        showErrorBox({"Module1", "Sub", "Create_Database"}, __LINE__, connection.error(), this);
+        showErrorBox(core::procedures::Create_Database, __LINE__, connection.error(), this);
         return true;
     }
     m_connection = std::move(connection).value();
 
-    m_reportFolder = core::reportFolderPath(m_store.GetSetting(core::keys::Settings, core::keys::TemplatesFolder,
-                                                               core::programFolder() + QStringLiteral("/Templates")));
+    m_reportFolder = core::reportFolderPath(core::storedReportFolder(m_store));
     c.mstSSTab->setCurrentIndex(0);
     Load_Reports();
     m_startupComplete = restoreChoices();
@@ -204,7 +201,7 @@ void frmMain::Form_Unload() {
         return;
     }
     if (!databasePath.empty())
-        PlatformService::instance().shellOpen(
+        PlatformService::instance().open(
             {QStringLiteral("open"), QString::fromStdString(databasePath), QString(), core::programFolder(), 5});
     hide();
     m_ticks = 0;
@@ -276,8 +273,7 @@ void frmMain::cmdOK_Click() {
     request.selection = selectionOnWindow();
 
     WindowRunFrontEnd front(this, m_progressDelayMs);
-    PlatformShell shell;
-    core::ReportRun run(m_store, m_connection, shell, front, lvwSales, request);
+    core::ReportRun run(m_store, m_connection, PlatformService::instance(), front, lvwSales, request);
     setBusy(true);
     core::RunStatus status = run.loadDefinition();
     if (status == core::RunStatus::Done)
@@ -310,9 +306,7 @@ void frmMain::cboOutput_Click() {
 void frmMain::Load_Reports() {
     Empty_List(c.lstReports);
     QStringList names = core::Load_Reports(m_reportFolder, m_outputType);
-    // A sorted list box: alphabetical, ignoring case.
-    std::sort(names.begin(), names.end(),
-              [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+    core::sortReportNames(names);
     c.lstReports->addItems(names);
 }
 
@@ -372,7 +366,7 @@ void frmMain::mnuTemplateFolder_Click() {
 void frmMain::mnuManual_Click() {
     const QString folder = core::programFolder();
     // Whether a program could open the manual is not reported.
-    PlatformService::instance().shellOpen(
+    PlatformService::instance().open(
         {QStringLiteral("Open"), QDir(folder).filePath(QStringLiteral("Tallivo_manual.pdf")), QString(), folder, 5});
 }
 

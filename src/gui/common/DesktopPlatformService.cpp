@@ -82,7 +82,7 @@ std::optional<QString> DesktopPlatformService::chooseFolder(QWidget* owner, cons
     return folder.isEmpty() ? std::nullopt : std::optional<QString>(folder);
 }
 
-bool DesktopPlatformService::shellOpen(const core::ShellRequest& request) {
+bool DesktopPlatformService::open(const core::ShellRequest& request) {
     return core::DesktopShell().open(request);
 }
 

@@ -12,7 +12,7 @@ public:
     std::optional<QFont> chooseFont(QWidget* owner, const QFont& initial) override;
     std::optional<QColor> chooseColour(QWidget* owner, const QColor& initial) override;
     std::optional<QString> chooseFolder(QWidget* owner, const QString& startFolder) override;
-    bool shellOpen(const core::ShellRequest& request) override;
+    bool open(const core::ShellRequest& request) override;
     void endProgram(int exitCode) override;
 };
 

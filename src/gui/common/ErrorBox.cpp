@@ -9,18 +9,12 @@ void showErrorBox(const core::ErrorReport& report, QWidget* owner) {
                                                 MessageIcon::None, QMessageBox::Ok});
 }
 
-void showErrorBox(const Procedure& where, int line, long number, const QString& description, QWidget* owner) {
-    showErrorBox({number, description, QString::fromLatin1(where.module), QString::fromLatin1(where.kind),
-                  QString::fromLatin1(where.procedure), line},
-                 owner);
+void showErrorBox(const core::Procedure& where, int line, long number, QWidget* owner) {
+    showErrorBox(core::errorAt(where, line, number), owner);
 }
 
-void showErrorBox(const Procedure& where, int line, long number, QWidget* owner) {
-    showErrorBox(where, line, number, core::errors::description(number), owner);
-}
-
-void showErrorBox(const Procedure& where, int line, const act::Error& error, QWidget* owner) {
-    showErrorBox(where, line, error.number, QString::fromStdString(error.description), owner);
+void showErrorBox(const core::Procedure& where, int line, const act::Error& error, QWidget* owner) {
+    showErrorBox(core::errorAt(where, line, error), owner);
 }
 
 } // namespace gui

@@ -12,8 +12,8 @@ namespace gui {
 
 namespace {
 
-constexpr Procedure PopulateFields{"modPopulateACTLists", "Sub", "Populate_lstFields"};
-constexpr Procedure IncludeField{"modPopulateACTLists", "Function", "Include_Field"};
+constexpr core::Procedure PopulateFields{"modPopulateACTLists", "Sub", "Populate_lstFields"};
+constexpr core::Procedure IncludeField{"modPopulateACTLists", "Function", "Include_Field"};
 
 constexpr int NoField = -1; // the id at a position that holds no field
 const QChar ListSeparator(12);

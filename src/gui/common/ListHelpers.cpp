@@ -14,7 +14,7 @@ namespace gui {
 
 namespace {
 
-constexpr Procedure LoadUsers{"Library1", "Sub", "Load_Users"};
+constexpr core::Procedure LoadUsers{"Library1", "Sub", "Load_Users"};
 
 bool allowsMultipleSelection(const QListWidget* list) {
     const auto mode = list->selectionMode();

@@ -34,10 +34,9 @@ struct SaveFileRequest {
 };
 
 // Everything that leaves the window for the user's desktop or ends the program goes through here, so that tests
-// can answer it and read back what was asked.
-class PlatformService {
+// can answer it and read back what was asked. It is also the shell every open of the program goes through.
+class PlatformService : public core::Shell {
 public:
-    virtual ~PlatformService() = default;
 
     virtual QMessageBox::StandardButton message(QWidget* owner, const MessageRequest& request) = 0;
     // nullopt when the user cancels.
@@ -45,8 +44,6 @@ public:
     virtual std::optional<QFont> chooseFont(QWidget* owner, const QFont& initial) = 0;
     virtual std::optional<QColor> chooseColour(QWidget* owner, const QColor& initial) = 0;
     virtual std::optional<QString> chooseFolder(QWidget* owner, const QString& startFolder) = 0;
-    // True when the program the document goes to could be started.
-    virtual bool shellOpen(const core::ShellRequest& request) = 0;
     virtual void endProgram(int exitCode) = 0;
 
     // The service in use; the desktop's unless a test installed its own.

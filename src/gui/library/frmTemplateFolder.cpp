@@ -1,9 +1,9 @@
 #include "frmTemplateFolder.h"
 
+#include "core/platform/ProgramFolder.h"
 #include "core/settings/SettingsKeys.h"
 #include "core/settings/SettingsStore.h"
 #include "core/library/ReportCatalogue.h"
-#include "core/platform/ProgramFolder.h"
 #include "gui/common/ErrorBox.h"
 #include "gui/common/PlatformService.h"
 
@@ -17,7 +17,7 @@ namespace gui {
 
 namespace {
 
-constexpr Procedure OKClick{"frmTemplateFolder", "Sub", "cmdOK_Click"};
+constexpr core::Procedure OKClick{"frmTemplateFolder", "Sub", "cmdOK_Click"};
 
 template <typename Widget> Widget* named(Widget* widget, const char* name) {
     widget->setObjectName(QString::fromLatin1(name));
@@ -59,8 +59,7 @@ frmTemplateFolder::frmTemplateFolder(core::SettingsStore& store, QWidget* parent
 
 void frmTemplateFolder::Form_Load() {
     // The text as stored: the separator of the report folder path is not added here.
-    const QString defaultFolder = core::programFolder() + QStringLiteral("/Templates");
-    m_openingValue = m_store.GetSetting(core::keys::Settings, core::keys::TemplatesFolder, defaultFolder);
+    m_openingValue = core::storedReportFolder(m_store);
     txtPath->setText(m_openingValue);
 }
 

@@ -89,7 +89,7 @@ std::optional<QString> ScriptedPlatformService::chooseFolder(QWidget*, const QSt
     return next(m_folderAnswers, "folder");
 }
 
-bool ScriptedPlatformService::shellOpen(const core::ShellRequest& request) {
+bool ScriptedPlatformService::open(const core::ShellRequest& request) {
     shellOpens.push_back(request);
     return m_shellAccepts;
 }

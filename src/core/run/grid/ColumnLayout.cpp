@@ -1,6 +1,6 @@
 #include "core/run/grid/ColumnLayout.h"
 
-#include "core/run/MainWindowError.h"
+#include "core/run/RunProcedures.h"
 
 #include "core/settings/SettingsKeys.h"
 
@@ -25,7 +25,7 @@ std::optional<int> wholeNumber(const QString& text) {
 FillOutcome typeMismatch(int line) {
     FillOutcome outcome;
     outcome.status = FillOutcome::Status::Failed;
-    outcome.error = mainWindowError(procedures::Fill_Listview, line, errors::TypeMismatch);
+    outcome.error = errorAt(procedures::Fill_Listview, line, errors::TypeMismatch);
     return outcome;
 }
 

@@ -2,7 +2,7 @@
 
 #include "core/run/grid/CellText.h"
 #include "core/run/grid/ColumnLayout.h"
-#include "core/run/MainWindowError.h"
+#include "core/run/RunProcedures.h"
 #include "core/run/select/UserDirectory.h"
 
 #include "core/settings/SettingsKeys.h"
@@ -40,14 +40,14 @@ public:
             }
             const act::Result<bool> exists = fields.Exists(fieldId);
             if (!exists)
-                return stop(mainWindowError(procedures::Fill_Listview, __LINE__, exists.error()));
+                return stop(errorAt(procedures::Fill_Listview, __LINE__, exists.error()));
             if (!exists.value()) {
                 m_outcome.unknownFieldId = fieldId;
                 return stop(FillOutcome::Status::UnknownField);
             }
             const act::Result<int> type = fields.Type(fieldId);
             if (!type)
-                return stop(mainWindowError(procedures::Fill_Listview, __LINE__, type.error()));
+                return stop(errorAt(procedures::Fill_Listview, __LINE__, type.error()));
             m_columns.push_back({fieldId, cellRuleForType(type.value())});
         }
         return true;
@@ -59,7 +59,7 @@ public:
             return true;
         act::Result<UserDirectory> users = UserDirectory::read(*m_connection.usersTable);
         if (!users)
-            return stop(mainWindowError(procedures::Fill_Listview, __LINE__, users.error()));
+            return stop(errorAt(procedures::Fill_Listview, __LINE__, users.error()));
         m_users = std::move(users).value();
         return true;
     }
@@ -77,7 +77,7 @@ public:
                     m_grid.reserve(recordIds.size(), m_textBytes / row * recordIds.size() / 8 * 9);
             }
             if (const act::Status reached = m_table.GoTo(recordIds[row]); !reached)
-                return stop(mainWindowError(procedures::Fill_Listview, __LINE__, reached.error()));
+                return stop(errorAt(procedures::Fill_Listview, __LINE__, reached.error()));
             for (const Column& column : m_columns)
                 if (!FormatData(column))
                     return false;
@@ -89,7 +89,7 @@ public:
         for (std::size_t level = 0; level < m_outcome.sortPositions.size(); ++level)
             if (!store.SaveSetting(keys::Report, QStringLiteral("SortCol") + QString::number(level),
                                    QString::number(m_outcome.sortPositions[level])))
-                return stop(mainWindowError(procedures::Fill_Listview, __LINE__, errors::PathFileAccessError));
+                return stop(errorAt(procedures::Fill_Listview, __LINE__, errors::PathFileAccessError));
         return true;
     }
 
@@ -104,7 +104,7 @@ private:
         }
         const act::Result<std::string> value = m_table.Data(column.fieldId);
         if (!value)
-            return stop(mainWindowError(procedures::FormatData, __LINE__, value.error()));
+            return stop(errorAt(procedures::FormatData, __LINE__, value.error()));
         const std::string_view text = cellText(column.rule, value.value(), m_users);
         m_grid.appendCell(text);
         m_textBytes += text.size();

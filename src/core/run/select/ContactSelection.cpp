@@ -1,6 +1,6 @@
 #include "core/run/select/ContactSelection.h"
 
-#include "core/run/MainWindowError.h"
+#include "core/run/RunProcedures.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,7 +25,7 @@ SelectionOutcome failed(ErrorReport report) {
 }
 
 SelectionOutcome failedAt(int line, const act::Error& error) {
-    return failed(mainWindowError(procedures::GetLookup, line, error));
+    return failed(errorAt(procedures::GetLookup, line, error));
 }
 
 // GetLookup for one request: the manager filter is nullopt when every contact is taken.
@@ -121,7 +121,7 @@ UserIds GetIDs(act::UsersTable& users, const QList<int>& selectedUserNumbers) {
     for (const int number : selectedUserNumbers) {
         act::Result<std::string> id = users.UniqueId(number);
         if (!id)
-            return {{}, mainWindowError(procedures::GetIDs, __LINE__, id.error())};
+            return {{}, errorAt(procedures::GetIDs, __LINE__, id.error())};
         result.ids.push_back(std::move(id).value());
     }
     return result;
