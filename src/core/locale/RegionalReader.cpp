@@ -143,15 +143,6 @@ bool stripCurrency(QStringView& text, const std::array<QString, 4>& symbols) {
     return false;
 }
 
-// Rounds halves to the even neighbour whatever the floating-point rounding mode is.
-double roundHalfEven(double value) {
-    const double below = std::floor(value);
-    const double fraction = value - below; // exact for every double
-    if (fraction != 0.5)
-        return fraction < 0.5 ? below : below + 1;
-    return std::fmod(below, 2.0) == 0 ? below : below + 1;
-}
-
 } // namespace
 
 RegionalReader::RegionalReader(const QLocale& locale)
@@ -174,7 +165,7 @@ RegionalReader::RegionalReader(const QLocale& locale)
 }
 
 std::optional<double> RegionalReader::date(QStringView text) const {
-    text = trimSpaces(text.left(readLimit));
+    text = trimSpaces(text);
     if (text.isEmpty())
         return 0.0;
     const qsizetype space = text.indexOf(u' ');
@@ -192,8 +183,8 @@ std::optional<double> RegionalReader::date(QStringView text) const {
     return static_cast<double>(*day) + *time;
 }
 
-std::optional<double> RegionalReader::wholeNumber(QStringView text) const {
-    text = trimSpaces(text.left(readLimit));
+std::optional<double> RegionalReader::number(QStringView text) const {
+    text = trimSpaces(text);
     if (text.isEmpty())
         return 0.0;
     bool negative = text.size() >= 2 && text.front() == u'(' && text.back() == u')';
@@ -206,7 +197,7 @@ std::optional<double> RegionalReader::wholeNumber(QStringView text) const {
     const auto value = unsignedNumber(text);
     if (!value)
         return std::nullopt;
-    return roundHalfEven(negative ? -*value : *value);
+    return negative ? -*value : *value;
 }
 
 // Digits in the locale's groups, an optional decimal part and an optional exponent, as "1e300".

@@ -9,21 +9,18 @@
 
 namespace core {
 
-// Reads date and number cells by a locale's regional rules. The C locale reads month/day/year. Only the first
-// readLimit characters of a text are read; spaces (U+0020 only) around it are ignored.
+// Reads date and number texts by a locale's regional rules. The C locale reads month/day/year. Spaces (U+0020
+// only) around a text are ignored.
 class RegionalReader {
 public:
-    // The old reader's 32-character buffer held this many characters and its terminator.
-    static constexpr qsizetype readLimit = 31;
-
     explicit RegionalReader(const QLocale& locale = QLocale::system());
 
     // Days since the zero date (30 December 1899) with the time of day as the fraction; 0 for an empty cell;
     // nullopt when the text is not a date.
     std::optional<double> date(QStringView text) const;
-    // The number, rounded to a whole number with halves to the even neighbour; 0 for an empty cell; nullopt when
-    // the text is not a number.
-    std::optional<double> wholeNumber(QStringView text) const;
+    // The number as written, not rounded ("1,234.50" is 1234.5); 0 for an empty cell; nullopt when the text is not
+    // a number.
+    std::optional<double> number(QStringView text) const;
 
 private:
     std::optional<double> unsignedNumber(QStringView text) const;

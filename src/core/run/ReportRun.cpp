@@ -6,7 +6,10 @@
 #include "core/ProductName.h"
 #include "core/run/RunTexts.h"
 
+#include "core/definition/DefinitionKeys.h"
+#include "core/run/RunProcedures.h"
 #include "core/settings/SettingsKeys.h"
+#include "core/text/FormFeedList.h"
 #include "core/definition/DefinitionFile.h"
 #include "core/library/ReportCatalogue.h"
 #include "core/text/SaveFile.h"
@@ -20,18 +23,10 @@ namespace core {
 
 namespace {
 
-constexpr QChar ListTerminator(12);
 constexpr qint64 CopyChunk = 1 << 20;
 
 // The showing mode of a document opened for the user to work in.
 constexpr int ShowNormal = 1;
-
-QStringList listElements(const QString& stored) {
-    QStringList elements = stored.split(ListTerminator);
-    if (!elements.isEmpty() && elements.constLast().isEmpty())
-        elements.removeLast();
-    return elements;
-}
 
 // Copies a file atomically; "" or the reason it failed.
 QString copyFile(const QString& from, const QString& to) {
@@ -111,7 +106,8 @@ RunStatus ReportRun::execute() {
     if (selection.recordIds.empty())
         return fail(RunStatus::NothingToReport, texts::NoData, RunMessage::Icon::Exclamation, texts::EmptyReportTitle);
 
-    const FillOutcome fill = Fill_Listview(m_store, m_connection, selection.recordIds, m_grid, m_front);
+    ReportDefinition definition = ReportDefinition::load(m_store);
+    const FillOutcome fill = Fill_Listview(definition, m_connection, selection.recordIds, m_grid, m_front);
     switch (fill.status) {
     case FillOutcome::Status::Filled:
         break;
@@ -128,36 +124,57 @@ RunStatus ReportRun::execute() {
         m_front.errorBox(*fill.error);
         return RunStatus::Failed;
     }
-    if (const RunStatus sorted = sortRows(fill.sortPositions); sorted != RunStatus::Done)
+    const bool excel = m_request.outputType == static_cast<int>(OutputType::ExcelReport);
+    // The launcher runs after the program has ended, with no ACT! to ask for the columns' types.
+    if (excel) {
+        QStringList types;
+        for (const int type : fill.columnTypes)
+            types.append(QString::number(type));
+        definition.setValue(keys::FieldTypes, writeList(types));
+    }
+    if (!definition.save(m_store)) {
+        m_front.setBusy(false);
+        m_front.errorBox(errorAt(procedures::Fill_Listview, __LINE__, errors::PathFileAccessError));
+        return RunStatus::Failed;
+    }
+    if (const RunStatus sorted = sortRows(definition, excel ? ReportDefinition::SectionCount : 1);
+        sorted != RunStatus::Done)
         return sorted;
     if (const RunStatus written = writeDataFile(fill.columns, fill.extraColumn); written != RunStatus::Done)
         return written;
-    return m_request.outputType == static_cast<int>(OutputType::ExcelReport) ? handOffToLauncher() : exportCsv();
+    return excel ? handOffToLauncher(definition) : exportCsv();
 }
 
-RunStatus ReportRun::sortRows(const std::array<int, 3>& sortPositions) {
+RunStatus ReportRun::sortRows(const ReportDefinition& definition, int levels) {
     if (!m_front.step(QStringLiteral("Sorting"), 0, 1)) {
         m_front.setBusy(false);
         return RunStatus::Cancelled;
     }
-    SortRequest request;
-    request.column = sortPositions[0] < 1 ? -1 : sortPositions[0] - 1;
-    request.kind = m_store.GetSetting(keys::Report, QStringLiteral("SortType0"));
-    request.descending =
-        m_store.GetSetting(keys::Report, QStringLiteral("SortOrder0"), QStringLiteral("1")) == QStringLiteral("2");
-    const SortOutcome outcome = sortGrid(m_grid, request, m_request.locale);
+    // Each sort keeps the order of equal rows, so sorting the innermost level first leaves the outer levels' ties
+    // in the inner levels' order, and rows equal on every level in record-id order.
+    SortOutcome unreadable;
+    QString procedure;
+    for (int level = levels - 1; level >= 0; --level) {
+        const SortLevel sort = definition.sortLevel(level);
+        const SortRequest request{definition.sortColumn(level) - 1, sort.type, sort.descending};
+        const SortOutcome outcome = sortGrid(m_grid, request, m_request.locale);
+        if (outcome.unreadableCells == 0)
+            continue;
+        if (unreadable.unreadableCells == 0 || level == 0) {
+            unreadable.firstUnreadable = outcome.firstUnreadable;
+            procedure = sort.type == u"D" ? QStringLiteral("ListView_GetItemDate")
+                                          : QStringLiteral("ListView_GetItemValueStr");
+        }
+        unreadable.unreadableCells += outcome.unreadableCells;
+    }
     // Cells that cannot be read sort as zero; the user hears of it once per run, not once per cell.
-    if (outcome.unreadableCells > 0) {
-        const bool dates = request.kind == QStringLiteral("D");
+    if (unreadable.unreadableCells > 0)
         m_front.errorBox({errors::TypeMismatch,
                           QStringLiteral("%1 (%2 cells, the first \"%3\", sorted as zero)")
                               .arg(errors::description(errors::TypeMismatch))
-                              .arg(outcome.unreadableCells)
-                              .arg(outcome.firstUnreadable),
-                          QStringLiteral("LibrarySort"), QStringLiteral("Function"),
-                          dates ? QStringLiteral("ListView_GetItemDate") : QStringLiteral("ListView_GetItemValueStr"),
-                          __LINE__});
-    }
+                              .arg(unreadable.unreadableCells)
+                              .arg(unreadable.firstUnreadable),
+                          QStringLiteral("LibrarySort"), QStringLiteral("Function"), procedure, __LINE__});
     return RunStatus::Done;
 }
 
@@ -171,7 +188,7 @@ RunStatus ReportRun::writeDataFile(const std::vector<int>& columns, bool extraCo
     layout.header = csv;
     layout.dropLastColumn = csv && extraColumn;
     if (csv) {
-        layout.captions = listElements(m_store.GetSetting(keys::Report, QStringLiteral("FieldNamesIncluded")));
+        layout.captions = readList(m_store.GetSetting(keys::Report, keys::FieldNamesIncluded));
         for (const int field : columns) {
             const act::Result<std::string> label = m_connection.fieldList->Label(field);
             layout.fieldLabels.append(label ? QString::fromStdString(label.value()) : QString());
@@ -191,14 +208,14 @@ RunStatus ReportRun::writeDataFile(const std::vector<int>& columns, bool extraCo
     return RunStatus::Done;
 }
 
-RunStatus ReportRun::handOffToLauncher() {
+RunStatus ReportRun::handOffToLauncher(ReportDefinition& definition) {
     // The template as it is really named, whatever the case of its extension.
     QString path = templateFile(m_request.reportFolder, m_request.reportName);
     if (path.isEmpty())
         path = m_request.reportFolder + m_request.reportName + extension::Template;
     // The launcher builds the report only when Template is "0"; editing a template leaves it otherwise.
-    if (!m_store.SaveSetting(keys::Report, QStringLiteral("Path"), QDir::toNativeSeparators(path)) ||
-        !m_store.SaveSetting(keys::Settings, keys::Template, QStringLiteral("0")))
+    definition.setValue(keys::Path, QDir::toNativeSeparators(path));
+    if (!definition.save(m_store) || !m_store.SaveSetting(keys::Settings, keys::Template, QStringLiteral("0")))
         return fail(RunStatus::WriteFailed,
                     QStringLiteral("The settings could not be written to %1.").arg(m_store.path()));
     m_front.setBusy(false);

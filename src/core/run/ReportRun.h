@@ -5,6 +5,7 @@
 #include "RunFrontEnd.h"
 
 #include "act/Connection.h"
+#include "core/definition/ReportDefinition.h"
 #include "core/settings/SettingsStore.h"
 #include "core/platform/Shell.h"
 
@@ -57,9 +58,10 @@ public:
 private:
     RunStatus fail(RunStatus status, const QString& text, RunMessage::Icon icon = RunMessage::Icon::None,
                    const QString& title = QString());
-    RunStatus sortRows(const std::array<int, 3>& sortPositions);
+    // Sorts the grid by the first levels of the definition.
+    RunStatus sortRows(const ReportDefinition& definition, int levels);
     RunStatus writeDataFile(const std::vector<int>& columns, bool extraColumn);
-    RunStatus handOffToLauncher();
+    RunStatus handOffToLauncher(ReportDefinition& definition);
     RunStatus exportCsv();
     QString dataFilePath() const;
 

@@ -2,14 +2,13 @@
 
 #include "core/ErrorReport.h"
 #include "core/settings/SettingsKeys.h"
+#include "core/text/FormFeedList.h"
 
 #include <limits>
 
 namespace core {
 
 namespace {
-
-constexpr QChar UserSeparator(12);
 
 // Integers, with optional blanks and sign; "True"/"False" as a boolean store may have written them.
 bool readValue(const QString& text, long long& value) {
@@ -95,9 +94,9 @@ bool saveMainWindowChoices(SettingsStore& store, const MainWindowChoices& choice
 QStringList splitUserNames(const QString& stored) {
     if (stored.isEmpty())
         return {};
-    return stored.split(UserSeparator);
+    return stored.split(FormFeed);
 }
 
-QString joinUserNames(const QStringList& names) { return names.join(UserSeparator); }
+QString joinUserNames(const QStringList& names) { return names.join(FormFeed); }
 
 } // namespace core

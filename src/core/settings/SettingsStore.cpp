@@ -53,6 +53,9 @@ bool SettingsStore::SaveSetting(const QString& section, const QString& key, cons
 }
 
 bool SettingsStore::DeleteSetting(const QString& section, const QString& key) {
+    // An empty key would remove the whole section.
+    if (!isValidKey(key))
+        return false;
     QSettings settings(m_path, QSettings::IniFormat);
     settings.beginGroup(section);
     settings.remove(key);

@@ -22,6 +22,7 @@ public:
     // Every write is on disk when these return, so the launcher and other processes see it.
     QString GetSetting(const QString& section, const QString& key, const QString& defaultValue = QString()) const;
     bool SaveSetting(const QString& section, const QString& key, const QString& value);
+    // False, and nothing removed, for a key the store cannot hold.
     bool DeleteSetting(const QString& section, const QString& key);
     bool DeleteSection(const QString& section);
     // The section's keys and values in store order (sorted by key).

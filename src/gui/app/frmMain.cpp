@@ -20,6 +20,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace gui {
@@ -220,6 +221,18 @@ void frmMain::closeEvent(QCloseEvent* event) {
     event->accept();
     if (!alreadyUnloaded)
         PlatformService::instance().endProgram(0);
+}
+
+// A main window has no default button: Enter presses the focused button, or else "&Run".
+void frmMain::keyPressEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    auto* focused = qobject_cast<QPushButton*>(focusWidget());
+    QPushButton* button = focused ? focused : c.cmdOK;
+    if (button->isEnabled())
+        button->click();
 }
 
 void frmMain::tmr1_Timer() {

@@ -31,18 +31,13 @@ public:
     void Form_Unload();
 
     void setRestartFlag(bool restart) { m_restartFlag = restart; }
-    // A run in progress: a close request from ACT! waits for it to end.
-    void setBusy(bool busy);
     // How long a run goes before its progress dialog shows (tests shorten it).
     void setProgressDelay(int milliseconds) { m_progressDelayMs = milliseconds; }
     bool startupComplete() const { return m_startupComplete; }
-    int outputType() const { return m_outputType; }
-    const QString& reportFolderPath() const { return m_reportFolder; }
-    const act::Connection& connection() const { return m_connection; }
-    const MainWindowControls& controls() const { return c; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -64,6 +59,8 @@ private:
     void tmr1_Timer();
     void ActEvent1_OnActUserWantsToClose();
     void closeWhenIdle();
+    // A run in progress: a close request from ACT! waits for it to end.
+    void setBusy(bool busy);
 
     void Save_Settings();
     void Save_List_Settings_Users(QListWidget* list, int number);

@@ -5,6 +5,7 @@
 #include "ListState.h"
 
 #include "act/FieldList.h"
+#include "core/text/FormFeedList.h"
 
 #include <QListWidget>
 
@@ -16,7 +17,6 @@ constexpr core::Procedure PopulateFields{"modPopulateACTLists", "Sub", "Populate
 constexpr core::Procedure IncludeField{"modPopulateACTLists", "Function", "Include_Field"};
 
 constexpr int NoField = -1; // the id at a position that holds no field
-const QChar ListSeparator(12);
 const QChar TypeSeparator(u'|');
 
 // Adds the admitted fields, walking by position until Count valid positions are seen. False after an ACT! error.
@@ -94,7 +94,7 @@ bool Include_Field(act::FieldList& fields, const QString& idText, const QString&
         return false;
     }
     // An id that no field has skips the exclusion test: Type answers it with ACT!'s own error.
-    const QString enclosedId = ListSeparator + QString::number(id) + ListSeparator;
+    const QString enclosedId = core::FormFeed + QString::number(id) + core::FormFeed;
     if (exists.value() && exclusionText().contains(enclosedId))
         return false;
     const act::Result<int> type = fields.Type(id);

@@ -1,8 +1,6 @@
-#include "core/run/grid/ColumnLayout.h"
+#include "ColumnLayout.h"
 
 #include "core/run/RunProcedures.h"
-
-#include "core/settings/SettingsKeys.h"
 
 #include <algorithm>
 #include <optional>
@@ -14,13 +12,6 @@ namespace {
 // Field 26 holds a date and time as text, which sorts wrongly; field 79 is its sortable date.
 constexpr int DateTimeField = 26;
 constexpr int SortableDateField = 79;
-constexpr QChar ListTerminator(12);
-
-std::optional<int> wholeNumber(const QString& text) {
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    return ok ? std::optional(value) : std::nullopt;
-}
 
 FillOutcome typeMismatch(int line) {
     FillOutcome outcome;
@@ -31,28 +22,20 @@ FillOutcome typeMismatch(int line) {
 
 } // namespace
 
-FillOutcome readColumnLayout(const SettingsStore& store) {
+FillOutcome readColumnLayout(const ReportDefinition& definition) {
     FillOutcome layout;
     std::array<int, 3> sortFields{};
     for (std::size_t level = 0; level < sortFields.size(); ++level) {
-        const QString text = store.GetSetting(keys::Report, QStringLiteral("Sort") + QString::number(level));
-        // An empty value means no sort, as an absent one does.
-        if (text.isEmpty())
-            continue;
-        const std::optional<int> field = wholeNumber(text);
+        const std::optional<int> field = definition.sortField(static_cast<int>(level));
         if (!field)
             return typeMismatch(__LINE__);
         layout.extraColumn = layout.extraColumn || *field == DateTimeField;
         sortFields[level] = *field == DateTimeField ? SortableDateField : *field;
     }
-    const QStringList pieces =
-        store.GetSetting(keys::Report, QStringLiteral("FieldsIncluded")).split(ListTerminator, Qt::SkipEmptyParts);
-    for (const QString& piece : pieces) {
-        const std::optional<int> field = wholeNumber(piece);
-        if (!field)
-            return typeMismatch(__LINE__);
-        layout.columns.push_back(*field);
-    }
+    const std::optional<QList<int>> fields = definition.fields();
+    if (!fields)
+        return typeMismatch(__LINE__);
+    layout.columns.assign(fields->begin(), fields->end());
     if (layout.columns.empty()) {
         FillOutcome none;
         none.status = FillOutcome::Status::NoFields;

@@ -5,7 +5,7 @@
 #include "core/run/RunProcedures.h"
 #include "core/run/select/UserDirectory.h"
 
-#include "core/settings/SettingsKeys.h"
+#include "core/definition/DefinitionKeys.h"
 
 #include <algorithm>
 #include <utility>
@@ -14,8 +14,9 @@ namespace core {
 
 namespace {
 
-// The empty column of a definition: ACT! is not asked.
+// The empty column of a definition: ACT! is not asked, and it holds text.
 constexpr int EmptyColumnField = 950;
+constexpr int CharacterType = 1;
 constexpr std::size_t ProgressEvery = 2000;
 
 struct Column {
@@ -36,6 +37,7 @@ public:
         for (const int fieldId : m_outcome.columns) {
             if (fieldId == EmptyColumnField) {
                 m_columns.push_back({fieldId});
+                m_outcome.columnTypes.push_back(CharacterType);
                 continue;
             }
             const act::Result<bool> exists = fields.Exists(fieldId);
@@ -49,6 +51,7 @@ public:
             if (!type)
                 return stop(errorAt(procedures::Fill_Listview, __LINE__, type.error()));
             m_columns.push_back({fieldId, cellRuleForType(type.value())});
+            m_outcome.columnTypes.push_back(type.value());
         }
         return true;
     }
@@ -85,12 +88,10 @@ public:
         return true;
     }
 
-    bool storeSortPositions(SettingsStore& store) {
+    void setSortPositions(ReportDefinition& definition) const {
         for (std::size_t level = 0; level < m_outcome.sortPositions.size(); ++level)
-            if (!store.SaveSetting(keys::Report, QStringLiteral("SortCol") + QString::number(level),
-                                   QString::number(m_outcome.sortPositions[level])))
-                return stop(errorAt(procedures::Fill_Listview, __LINE__, errors::PathFileAccessError));
-        return true;
+            definition.setValue(keys::sectionKey(keys::SortCol, static_cast<int>(level)),
+                                QString::number(m_outcome.sortPositions[level]));
     }
 
     FillOutcome take() { return std::move(m_outcome); }
@@ -139,15 +140,15 @@ QString unknownFieldMessage(int fieldId) {
         .arg(fieldId);
 }
 
-FillOutcome Fill_Listview(SettingsStore& store, const act::Connection& connection,
+FillOutcome Fill_Listview(ReportDefinition& definition, const act::Connection& connection,
                           const std::vector<std::string>& recordIds, ReportGrid& grid, RunProgress& progress) {
     grid.reset(0);
-    FillOutcome layout = readColumnLayout(store);
+    FillOutcome layout = readColumnLayout(definition);
     if (layout.status != FillOutcome::Status::Filled)
         return layout;
     GridFill fill(std::move(layout), connection, grid, progress);
     if (fill.prepareColumns() && fill.readUsers() && fill.fillRows(recordIds))
-        fill.storeSortPositions(store);
+        fill.setSortPositions(definition);
     return fill.take();
 }
 

@@ -18,15 +18,15 @@ std::uint64_t orderBits(double value) {
 
 } // namespace
 
-CellValues::CellValues(const ReportGrid& grid, int column, Kind kind, const RegionalReader& reader)
+CellValues::CellValues(const ReportGrid& grid, int column, SortKind kind, const RegionalReader& reader)
     : m_keys(grid.rowCount()) {
     std::vector<char> unreadable(m_keys.size()); // not vector<bool>: threads write neighbouring rows
     constexpr std::size_t rowsPerThread = 16384;
     forEachRange(m_keys.size(), rowsPerThread, [&](std::size_t begin, std::size_t end) {
         for (std::size_t row = begin; row < end; ++row) {
             // No character takes more than four bytes, so this much holds every character that is read.
-            const QString text = QString::fromUtf8(grid.cell(row, column).substr(0, 4 * RegionalReader::readLimit));
-            const std::optional<double> value = kind == Kind::Date ? reader.date(text) : reader.wholeNumber(text);
+            const QString text = QString::fromUtf8(grid.cell(row, column).substr(0, 4 * SortReadLimit));
+            const std::optional<double> value = sortValue(kind, text, reader);
             m_keys[row] = RowKey{orderBits(value.value_or(0.0)), static_cast<std::uint32_t>(row)};
             unreadable[row] = value ? 0 : 1;
         }

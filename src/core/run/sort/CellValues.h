@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/locale/RegionalReader.h"
+#include "core/run/sort/SortValue.h"
 #include "core/run/grid/ReportGrid.h"
 #include "core/run/sort/RowOrder.h"
 
@@ -13,9 +14,7 @@ namespace core {
 // The date or number values of one column, each cell read once; a cell that cannot be read counts as zero.
 class CellValues {
 public:
-    enum class Kind { Date, Number };
-
-    CellValues(const ReportGrid& grid, int column, Kind kind, const RegionalReader& reader);
+    CellValues(const ReportGrid& grid, int column, SortKind kind, const RegionalReader& reader);
     // Every row's value as a prefix in the same order, so equal prefixes are equal values.
     const std::vector<RowKey>& rowKeys() const { return m_keys; }
     qint64 unreadableCount() const { return m_unreadableCount; }

@@ -1,4 +1,4 @@
-#include "core/run/sort/GridSorter.h"
+#include "GridSorter.h"
 
 #include "core/run/sort/CellValues.h"
 #include "core/run/sort/RowOrder.h"
@@ -8,15 +8,13 @@ namespace core {
 
 SortOutcome sortGrid(ReportGrid& grid, const SortRequest& request, const QLocale& locale) {
     SortOutcome outcome;
-    const bool text = request.kind == u"S";
-    const bool date = request.kind == u"D";
-    if (request.column < 0 || request.column >= grid.columnCount() || !(text || date || request.kind == u"N"))
+    const std::optional<SortKind> kind = sortKindOf(request.kind);
+    if (request.column < 0 || request.column >= grid.columnCount() || !kind)
         return outcome;
-    if (text) {
+    if (*kind == SortKind::Text) {
         grid.reorder(textOrder(grid, request.column, locale, request.descending));
     } else {
-        const CellValues values(grid, request.column, date ? CellValues::Kind::Date : CellValues::Kind::Number,
-                                RegionalReader(locale));
+        const CellValues values(grid, request.column, *kind, RegionalReader(locale));
         grid.reorder(orderRows(values.rowKeys(), {}, request.descending));
         outcome.unreadableCells = values.unreadableCount();
         outcome.firstUnreadable = values.firstUnreadable();

@@ -1,0 +1,116 @@
+#pragma once
+
+#include "core/settings/SettingsStore.h"
+
+#include <QList>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace core {
+
+// A font of a title, a sub-total row or one of its cells. Colours are the Windows 0x00BBGGRR value.
+struct FontFormat {
+    QString name;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strikeThru = false;
+    int colour = 0;
+    double size = 8;
+};
+
+// A line: style 0 thin, 1 medium, 2 thick, 3 double.
+struct LineFormat {
+    int style = 0;
+    int colour = 0;
+};
+
+struct SortLevel {
+    int field = 0;    // 0: none
+    QString type;     // "S" text, "N" number, "D" date; anything else: no sort
+    bool descending = false;
+};
+
+struct TitleFormat {
+    bool on = false;
+    QString caption;
+    bool emptyBefore = false;
+    bool emptyAfter = false;
+    bool borderBelow = true;
+    bool noRepeat = true;
+    FontFormat font;
+    LineFormat border;
+};
+
+struct TotalFormat {
+    bool on = false;
+    bool below = true;     // the summary: at the bottom
+    QString caption;
+    int captionColumn = 1; // counted from the data range's first column
+    bool emptyBefore = false;
+    bool emptyAfter = false;
+    bool border = true;
+    FontFormat font;
+    LineFormat line;
+};
+
+// How one column of a sub-total row is calculated and shown.
+struct ColumnTotal {
+    enum Calculation { None = 0, Total = 1, Average = 2, Count = 3 };
+    Calculation calculation = None;
+    bool different = false; // the cell's own font and line instead of the row's
+    bool lineAbove = false;
+    FontFormat font;        // an empty name means the row's typeface
+};
+
+// The report definition in the working copy, read with the defaults every reader of it shares. Keys it does not
+// know, and keys of other readers, are kept as they are.
+class ReportDefinition {
+public:
+    static constexpr int SectionCount = 3;
+    static constexpr int Summary = 99;
+
+    ReportDefinition() = default;
+    explicit ReportDefinition(const SettingsStore::Pairs& pairs);
+
+    // The working copy, in one read.
+    static ReportDefinition load(const SettingsStore& store);
+    // Replaces the working copy in one write.
+    bool save(SettingsStore& store) const;
+
+    QString value(const QString& key, const QString& defaultValue = QString()) const;
+    void setValue(const QString& key, const QString& value);
+
+    // 1-based sheet column (A is 1, ZZ is 702) and row of the data range's top-left cell.
+    int topLeftColumn() const;
+    int topLeftRow() const;
+    bool header() const;
+    // The field id of each column; nullopt when a piece is not a whole number. Empty pieces are skipped.
+    std::optional<QList<int>> fields() const;
+    QStringList captions() const;
+    // The field of a sort level; nullopt when it is not a whole number; 0 when none.
+    std::optional<int> sortField(int level) const;
+    SortLevel sortLevel(int level) const;
+    // The run's 1-based data-file column of a sort level; -1 when it groups nothing.
+    int sortColumn(int level) const;
+    // The field type code of each data-file column, as a run wrote them; nullopt when a piece is not a number.
+    std::optional<QList<int>> fieldTypes() const;
+
+    TitleFormat title(int section) const;
+    // Sections 0 to 2, or Summary.
+    TotalFormat total(int section) const;
+    ColumnTotal columnTotal(int field, int section) const;
+
+private:
+    bool flag(const QString& key, bool defaultValue) const;
+    int whole(const QString& key, int defaultValue) const;
+    FontFormat font(const QString& prefix, const QString& nameKey, int section, const FontFormat& defaults) const;
+    LineFormat line(const QString& prefix, int section) const;
+
+    QMap<QString, QString> m_values;
+};
+
+} // namespace core
