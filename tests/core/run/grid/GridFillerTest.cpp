@@ -1,6 +1,6 @@
 #include "core/run/StandinRunFixture.h"
 
-#include "core/settings/SettingsStore.h"
+#include "core/definition/DefinitionKeys.h"
 #include "core/run/grid/GridFiller.h"
 
 #include <array>
@@ -9,8 +9,6 @@ namespace {
 
 using Ids = std::vector<std::string>;
 using Status = core::FillOutcome::Status;
-
-const QString Report = QStringLiteral("Report");
 
 std::string recordId(int n) {
     std::string id = std::to_string(n);
@@ -40,29 +38,26 @@ private:
 
 class GridFiller : public testing_support::StandinRunTest {
 protected:
-    // Replaces the working copy with these keys; nullptr leaves a key out.
+    // A definition of these keys; nullptr leaves a key out.
     void define(const char* fieldsIncluded, std::array<const char*, 3> sorts = {}) {
-        ASSERT_TRUE(store.DeleteSection(Report));
-        ASSERT_NO_FATAL_FAILURE(save(QStringLiteral("FieldsIncluded"), fieldsIncluded));
+        definition = {};
+        if (fieldsIncluded)
+            definition.setValue(core::keys::FieldsIncluded, QString::fromLatin1(fieldsIncluded));
         for (std::size_t level = 0; level < sorts.size(); ++level)
-            ASSERT_NO_FATAL_FAILURE(save(QStringLiteral("Sort") + QString::number(level), sorts[level]));
-    }
-
-    void save(const QString& key, const char* value) {
-        if (value) {
-            ASSERT_TRUE(store.SaveSetting(Report, key, QString::fromLatin1(value)));
-        }
+            if (sorts[level])
+                definition.setValue(core::keys::sectionKey(core::keys::Sort, static_cast<int>(level)),
+                                    QString::fromLatin1(sorts[level]));
     }
 
     core::FillOutcome fill(const Ids& recordIds) {
-        return core::Fill_Listview(store, connection, recordIds, grid, progress);
+        return core::Fill_Listview(definition, connection, recordIds, grid, progress);
     }
 
     // SortCol0 to SortCol2 joined by spaces.
     QString storedSortColumns() const {
         QStringList stored;
         for (int level = 0; level < 3; ++level)
-            stored.append(store.GetSetting(Report, QStringLiteral("SortCol") + QString::number(level),
+            stored.append(definition.value(core::keys::sectionKey(core::keys::SortCol, level),
                                            QStringLiteral("<absent>")));
         return stored.join(QLatin1Char(' '));
     }
@@ -74,7 +69,7 @@ protected:
         return cells;
     }
 
-    core::SettingsStore store;
+    core::ReportDefinition definition;
     core::ReportGrid grid;
     testing_support::RecordingProgress progress;
 };
@@ -87,16 +82,17 @@ TEST_F(GridFiller, ColumnsAndSortPositionsFollowTheDefinition) {
         const char* fieldsIncluded;
         std::array<const char*, 3> sorts;
         std::vector<int> columns;
+        std::vector<int> types;
         const char* sortColumns;
         bool extraColumn;
     } cases[] = {
-        {"25\f26\f", {"26"}, {25, 26, 79}, "3 -1 -1", true},
-        {"2\f3\f", {"3", "99"}, {2, 3}, "2 -1 -1", false},
-        {"2\f3\f", {"3", "3"}, {2, 3}, "2 -1 -1", false},
-        {"2\f3\f2\f", {"2"}, {2, 3, 2}, "3 -1 -1", false},
-        {"2\f\f16", {nullptr, "16", "2"}, {2, 16}, "-1 2 1", false},
-        {"26\f", {"26", "26", "26"}, {26, 79}, "2 -1 -1", true},
-        {"79\f26\f", {"", "26"}, {79, 26, 79}, "-1 3 -1", true},
+        {"25\f26\f", {"26"}, {25, 26, 79}, {5, 10, 7}, "3 -1 -1", true},
+        {"2\f3\f", {"3", "99"}, {2, 3}, {2, 2}, "2 -1 -1", false},
+        {"2\f3\f", {"3", "3"}, {2, 3}, {2, 2}, "2 -1 -1", false},
+        {"2\f3\f2\f", {"2"}, {2, 3, 2}, {2, 2, 2}, "3 -1 -1", false},
+        {"2\f\f16", {nullptr, "16", "2"}, {2, 16}, {2, 1}, "-1 2 1", false},
+        {"26\f950\f", {"26", "26", "26"}, {26, 950, 79}, {10, 1, 7}, "3 -1 -1", true},
+        {"79\f26\f", {"", "26"}, {79, 26, 79}, {7, 10, 7}, "-1 3 -1", true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.fieldsIncluded);
@@ -104,6 +100,7 @@ TEST_F(GridFiller, ColumnsAndSortPositionsFollowTheDefinition) {
         const core::FillOutcome outcome = fill({recordId(1)});
         EXPECT_EQ(outcome.status, Status::Filled);
         EXPECT_EQ(outcome.columns, c.columns);
+        EXPECT_EQ(outcome.columnTypes, c.types);
         EXPECT_EQ(outcome.extraColumn, c.extraColumn);
         EXPECT_EQ(storedSortColumns(), QString::fromLatin1(c.sortColumns));
         EXPECT_EQ(grid.columnCount(), static_cast<int>(c.columns.size()));
