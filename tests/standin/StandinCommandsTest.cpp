@@ -1,192 +1,216 @@
-#include "ToolTestSupport.h"
+#include "StandinTestSupport.h"
 
-#include "support/TempEnvironment.h"
+#include "standin/ClientRegistry.h"
+#include "standin/StateCommands.h"
 
-#include <QDir>
-#include <QFile>
+#include <QDirIterator>
 #include <QProcess>
 #include <QThread>
-#include <gtest/gtest.h>
 
 #include <algorithm>
 
-using namespace Qt::StringLiterals;
-using tool_test::run;
+using namespace standin_test;
 
 namespace {
 
-// An argument list; "@name" stands for a file of the test's folder.
-QStringList args(const testing_support::TempEnvironment& env, std::initializer_list<const char*> items) {
-    QStringList list;
-    for (const char* item : items) {
-        const QString text = QString::fromUtf8(item);
-        list << (text.startsWith(u'@') ? env.path(text.mid(1)) : text);
+// Runs the built act-standin binary, in folder when one is given.
+Output runBinary(const QStringList& arguments, const QString& folder = {}) {
+    QProcess process;
+    if (!folder.isEmpty())
+        process.setWorkingDirectory(folder);
+    process.start(testing_support::binary(u"act-standin"_s), arguments);
+    EXPECT_TRUE(process.waitForFinished(60000));
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            process.readAllStandardOutput().toStdString(), process.readAllStandardError().toStdString()};
+}
+
+long lineCount(const std::string& text) {
+    return std::count(text.begin(), text.end(), '\n');
+}
+
+// Names in a folder, hidden ones included.
+QStringList folderEntries(const QString& folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+struct Step {
+    std::vector<const char*> arguments;
+    int exitCode;
+    std::string out;
+    std::string err;              // ending in "…": how its one line starts
+    const char* lookup = nullptr; // the record ids in the current lookup file, when given
+};
+
+// The transcript of a stand-in session in the test's folder, "@" standing for the folder and a "/". A command that
+// fails answers one line on standard error and changes no file; the database's contacts stand for its file.
+void play(const TempEnvironment& env, const std::vector<Step>& steps) {
+    const auto expand = [&](const std::string& text) {
+        return QString::fromStdString(text).replace(u'@', env.root() + u'/');
+    };
+    const auto snapshot = [&] {
+        std::map<std::string, std::string> files;
+        for (QDirIterator it(env.root(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories); it.hasNext();)
+            if (const QString path = it.next(); !path.contains(u"/db.actdb"_s) && !path.endsWith(u".lock"_s))
+                files[path.toStdString()] = readFile(path).toStdString();
+        if (const QString db = env.path(u"db.actdb"_s); QFile::exists(db))
+            files[db.toStdString()] = exportOf(db);
+        return files;
+    };
+    for (const Step& step : steps) {
+        QStringList arguments;
+        for (const char* argument : step.arguments)
+            arguments << expand(argument);
+        SCOPED_TRACE(arguments.join(u' ').toStdString());
+        const auto before = snapshot();
+        const Output output = run(arguments);
+        EXPECT_EQ(output.exitCode, step.exitCode);
+        EXPECT_EQ(output.out, expand(step.out).toStdString());
+        const std::string err = expand(step.err).toStdString();
+        if (err.size() >= 3 && err.compare(err.size() - 3, 3, "…") == 0) {
+            EXPECT_EQ(output.err.rfind(err.substr(0, err.size() - 3), 0), 0u) << output.err;
+            EXPECT_EQ(lineCount(output.err), 1) << output.err;
+        } else {
+            EXPECT_EQ(output.err, err);
+        }
+        if (step.exitCode != 0) {
+            EXPECT_EQ(snapshot(), before);
+        }
+        if (step.lookup) {
+            const QString file = QString::fromStdString(state("lookup"));
+            EXPECT_TRUE(QDir::isAbsolutePath(file)) << file.toStdString();
+            EXPECT_EQ(readFile(file), "ACT-STANDIN-LOOKUP 1\n" + QByteArray(step.lookup));
+        }
     }
-    return list;
 }
 
 } // namespace
 
-TEST(StandinCommands, UsageErrorsExitTwoWithOneLine) {
-    testing_support::TempEnvironment env;
-    tool_test::writeFile(env.path(u"db.actdb"_s), "not touched");
-    const struct {
-        QStringList arguments;
-        std::string error;
-    } cases[] = {
-        {args(env, {"frobnicate"}), "unknown command 'frobnicate'"},
-        {args(env, {"--version"}), "unknown command '--version'"},
-        {args(env, {"new"}), "missing arguments; usage: act-standin new DB [--sample N] [--seed S]"},
-        {args(env, {"new", "@a.actdb", "@b.actdb"}),
-         "unexpected argument '" + env.path(u"b.actdb"_s).toStdString() + "'"},
-        {args(env, {"new", "@a.actdb", "--bogus"}), "unknown option 'bogus'"},
-        {args(env, {"new", "@a.actdb", "--sample"}), "missing value after '--sample'"},
-        {args(env, {"new", "@a.actdb", "--sample", "-1"}), "--sample takes a number of contacts"},
-        {args(env, {"new", "@a.actdb", "--sample", "12x"}), "--sample takes a number of contacts"},
-        {args(env, {"new", "@a.actdb", "--seed", "99999999999999999999"}), "--seed takes a number"},
-        {args(env, {"import", "@db.actdb"}), "missing arguments"},
-        {args(env, {"export", "@db.actdb", "--fields", "1,x"}), "--fields takes field ids separated by commas"},
-        {args(env, {"export", "@db.actdb", "--fields", ""}), "--fields takes field ids separated by commas"},
-        {args(env, {"close", "extra"}), "unexpected argument 'extra'"},
-        {args(env, {"current"}), "give either a record id or --none"},
-        {args(env, {"current", "ABCDEFGHIJKL", "--none"}), "give either a record id or --none"},
-        {args(env, {"lookup"}), "give one of --all, --ids and --where"},
-        {args(env, {"lookup", "--all", "--ids", "@f"}), "give one of --all, --ids and --where"},
-        {args(env, {"lookup", "--where", "City"}), "--where takes LABEL=VALUE"},
-        {args(env, {"aux", "--refuse", "maybe"}), "--refuse takes on or off"},
-    };
-    for (const auto& c : cases) {
-        const tool_test::Output output = run(c.arguments);
-        const std::string shown = c.arguments.join(u' ').toStdString();
-        EXPECT_EQ(output.exitCode, 2) << shown;
-        EXPECT_EQ(output.err.rfind("act-standin: " + c.error, 0), 0u) << shown << " -> " << output.err;
-        EXPECT_EQ(std::count(output.err.begin(), output.err.end(), '\n'), 1) << output.err;
-        EXPECT_EQ(output.out, "") << shown;
-    }
-    EXPECT_EQ(tool_test::folderEntries(env.root()).filter(u".actdb"_s), QStringList{u"db.actdb"_s});
-    EXPECT_EQ(tool_test::folderEntries(env.path(u"state"_s)), QStringList());
-    EXPECT_EQ(tool_test::readFile(env.path(u"db.actdb"_s)), "not touched");
+TEST(StandinCommands, ASessionOfCommandsAndTheirFailures) {
+    TempEnvironment env;
+    writeFile(env.path(u"existing.actdb"_s), "precious");
+    QDir().mkpath(env.path(u"folder.actdb"_s));
+    writeFile(env.path(u"garbage.actdb"_s), QByteArray(4096, 'x'));
+    writeFile(env.path(u"empty.actdb"_s), "");
+    writeFile(env.path(u"in.csv"_s), "Record ID,Company,City,Revenue,Record Manager,Notes\r\n"
+                                     "AAAAAAAAAAA1,\"A, Inc.\",Boston,,Bob Smith,\"x\r\ny\"\r\n"
+                                     "AAAAAAAAAAA2,B,boston,\"1,000.00\",,\"one\rtwo\"\r\n"
+                                     "AAAAAAAAAAA3,,Boston,5,,\"say \"\"hi\"\"\"\r\n");
+    writeFile(env.path(u"ids.txt"_s), "\xEF\xBB\xBF"
+                                      "AAAAAAAAAAAA\r\nBBBBBBBBBBBB\n\nZoëZoëZoëZoë\r\n");
+    writeFile(env.path(u"short.txt"_s), "AAAAAAAAAAAA\r\nSHORT\r\n");
+    writeFile(env.path(u"tab.txt"_s), "AAAAAAAAAAA\tA\n");
+    const std::string notAnId = " is not a record id (12 characters, no control characters)\n";
+    const std::string noContact = "act-standin: no contact of '@db.actdb' has the record id ";
+    const std::string session = "running=1\ndatabase=@db.actdb\ncurrent=";
+    play(env,
+         {
+             {{"frobnicate"}, 2, "", "act-standin: unknown command 'frobnicate'…"},
+             {{"new"}, 2, "", "act-standin: missing arguments; usage: act-standin new DB [--sample N] [--seed S]\n"},
+             {{"new", "@a.actdb", "@b.actdb"}, 2, "", "act-standin: unexpected argument '@b.actdb'…"},
+             {{"new", "@a.actdb", "--sample", "12x"}, 2, "", "act-standin: --sample takes a number of contacts…"},
+             {{"new", "@a.actdb", "--seed", "99999999999999999999"}, 2, "", "act-standin: --seed takes a number…"},
+             {{"export", "@db.actdb", "--fields", "1,x"}, 2, "", "act-standin: --fields takes field ids…"},
+             {{"current", "ABCDEFGHIJKL", "--none"}, 2, "", "act-standin: give either a record id or --none…"},
+             {{"lookup", "--all", "--ids", "@ids.txt"}, 2, "", "act-standin: give one of --all, --ids and --where…"},
+             {{"lookup", "--where", "City"}, 2, "", "act-standin: --where takes LABEL=VALUE…"},
+             {{"aux", "--refuse", "maybe"}, 2, "", "act-standin: --refuse takes on or off…"},
+             {{"new", "@existing.actdb"}, 1, "", "act-standin: '@existing.actdb' already exists\n"},
+             {{"new", "@no/x.actdb"}, 1, "", "act-standin: cannot create '@no/x.actdb': no folder '@no'\n"},
+             {{"new", "@db.actdb"}, 0, "", ""},
+             {{"import", "@db.actdb", "@in.csv"}, 0, "", ""},
+             {{"export", "@db.actdb", "--fields", "6,950,2,30"},
+              0,
+              "Record Manager,(Empty Column),Company,Notes\r\n"
+              "Bob Smith,,\"A, Inc.\",\"x\r\ny\"\r\n,,B,\"one\rtwo\"\r\n,,,\"say \"\"hi\"\"\"\r\n",
+              ""},
+             {{"export", "@db.actdb", "--fields", "2"}, 0, "Company\r\n\"A, Inc.\"\r\nB\r\n\"\"\r\n", ""},
+             {{"export", "@db.actdb", "--fields", "2,77"}, 1, "", "act-standin: no field has the id 77\n"},
+             {{"export", "@db.actdb", "--fields", "2,3,2"}, 1, "", "act-standin: the field id 2 is given twice\n"},
+             {{"users", "@db.actdb"},
+              0,
+              "1\tUSR000000001\tAlex Moreau\n2\tUSR000000002\tBob\n3\tUSR000000003\tBob "
+              "Smith\n4\tUSR000000004\tDana Reyes\n5\tUSR000000005\tEli Novak\n",
+              ""},
+             {{"fields", "@missing.actdb"}, 1, "", "act-standin: cannot open '@missing.actdb'…"},
+             {{"aux", "--refuse", "on"}, 0, "", ""},
+             {{"aux"}, 0, "refuse=1\n", ""},
+             {{"current", "AAAAAAAAAAA1"}, 1, "", "act-standin: no database is open\n"},
+             {{"open", "@garbage.actdb"}, 1, "", "act-standin: …"},
+             {{"open", "@empty.actdb"}, 1, "", "act-standin: …"},
+             {{"open", "@folder.actdb"}, 1, "", "act-standin: …"},
+             {{"open", "@db.actdb"}, 0, "", ""},
+             {{"current", "SHORT"}, 1, "", "act-standin: 'SHORT'" + notAnId},
+             {{"current", "ABCDEFGHIJKL"}, 1, "", noContact + "'ABCDEFGHIJKL'\n"},
+             {{"current", "aaaaaaaaaaa1"}, 1, "", noContact + "'aaaaaaaaaaa1'\n"},
+             {{"current", "AAAAAAAAAAA1"}, 0, "", ""},
+             {{"lookup", "--where", "City=Boston"}, 0, "", "", "AAAAAAAAAAA1\nAAAAAAAAAAA3\n"},
+             {{"lookup", "--where", "City=boston"}, 0, "", "", "AAAAAAAAAAA2\n"},
+             {{"lookup", "--where", "Revenue="}, 0, "", "", "AAAAAAAAAAA1\n"},
+             {{"lookup", "--where", "(Empty Column)="}, 0, "", "", "AAAAAAAAAAA1\nAAAAAAAAAAA2\nAAAAAAAAAAA3\n"},
+             {{"lookup", "--ids", "@ids.txt"}, 0, "", "", "AAAAAAAAAAAA\nBBBBBBBBBBBB\nZoëZoëZoëZoë\n"},
+             {{"lookup", "--where", "Town=Boston"}, 1, "", "act-standin: unknown field label 'Town'\n"},
+             {{"lookup", "--ids", "@short.txt"}, 1, "", "act-standin: line 2: 'SHORT'" + notAnId},
+             {{"lookup", "--ids", "@tab.txt"}, 1, "", "act-standin: line 1: 'AAAAAAAAAAA\\x09A'" + notAnId},
+             {{"lookup", "--ids", "@missing.txt"}, 1, "", "act-standin: cannot read '@missing.txt': No such file…"},
+             {{"lookup", "--all"}, 0, "", ""},
+             {{"status"}, 0, session + "AAAAAAAAAAA1\nlookup=\nclose_request=0\n", ""},
+             {{"lookup", "--where", "City=Boston"}, 0, "", ""},
+             {{"open", "@db.actdb"}, 0, "", ""}, // afresh: no current contact, all contacts
+             {{"status"}, 0, session + "\nlookup=\nclose_request=0\n", ""},
+             {{"close"}, 0, "", ""},
+             {{"lookup", "--where", "City=Boston"}, 1, "", "act-standin: no database is open\n"},
+             {{"status"}, 0, "running=1\ndatabase=\ncurrent=\nlookup=\nclose_request=0\n", ""},
+             {{"quit"}, 0, "", ""},
+             {{"status"}, 0, "running=0\ndatabase=\ncurrent=\nlookup=\nclose_request=1\n", ""},
+         });
+    breakState(env);
+    const char* unreadable = "act-standin: cannot read the stand-in state…";
+    play(env, {{{"status"}, 1, "", unreadable},
+               {{"aux"}, 1, "", unreadable},
+               {{"close"}, 1, "", unreadable},
+               {{"open", "@db.actdb"}, 1, "", unreadable},
+               {{"quit"}, 1, "", unreadable}});
 }
 
-TEST(StandinCommands, HelpGoesToStandardOutputAndNoCommandIsAUsageError) {
-    testing_support::TempEnvironment env;
-    const tool_test::Output help = run(args(env, {"--help"}));
-    EXPECT_EQ(help.exitCode, 0);
-    EXPECT_NE(help.out.find("act-standin lookup --all | --ids FILE | --where LABEL=VALUE"), std::string::npos);
-    const tool_test::Output commandHelp = run(args(env, {"export", "--help"}));
-    EXPECT_EQ(commandHelp.exitCode, 0);
-    EXPECT_EQ(commandHelp.out, "usage: act-standin export DB [--fields ID,ID,...]\n");
-    const tool_test::Output none = run({});
+TEST(StandinCommands, TheBinaryRunsInItsFolderAndLeavesNoDatabaseWhenInterrupted) {
+    TempEnvironment env;
+    ASSERT_EQ(runBinary({u"new"_s, u"db.actdb"_s, u"--sample"_s, u"50"_s}, env.root()).exitCode, 0);
+    ASSERT_EQ(runBinary({u"open"_s, u"./sub/../db.actdb"_s}, env.root()).exitCode, 0);
+    EXPECT_EQ(state("database"), env.path(u"db.actdb"_s).toStdString());
+    EXPECT_EQ(runBinary({u"export"_s, env.path(u"db.actdb"_s)}).out, exportOf(env.path(u"db.actdb"_s)));
+    const Output bad =
+        runBinary({u"import"_s, u"db.actdb"_s, writeFile(env.path(u"bad.csv"_s), "Company\nA,B\n")}, env.root());
+    EXPECT_EQ(bad.exitCode, 1);
+    EXPECT_EQ(bad.err, "act-standin: line 2: 2 cells where the header has 1\n");
+    // Without a command, the usage is the reason for failing; asked for, it is the answer.
+    const Output none = runBinary({});
     EXPECT_EQ(none.exitCode, 2);
-    EXPECT_EQ(none.err, help.out);
-}
+    EXPECT_EQ(none.err, runBinary({u"--help"_s}).out);
 
-TEST(StandinCommands, NewRefusesAnExistingFileAndLeavesNothingWhenItFails) {
-    testing_support::TempEnvironment env;
-    const QString existing = env.path(u"existing.actdb"_s);
-    tool_test::writeFile(existing, "precious");
-    const QString folder = env.path(u"folder.actdb"_s);
-    QDir().mkpath(folder);
-    const QStringList before = tool_test::folderEntries(env.root());
-    const struct {
-        QString path;
-        std::string error;
-    } cases[] = {
-        {existing, "'" + existing.toStdString() + "' already exists"},
-        {folder, "'" + folder.toStdString() + "' already exists"},
-        {env.path(u"no/such/x.actdb"_s), "cannot create '" + env.path(u"no/such/x.actdb"_s).toStdString() +
-                                             "': no folder '" + env.path(u"no/such"_s).toStdString() + "'"},
-    };
-    for (const auto& c : cases) {
-        const tool_test::Output output = run({u"new"_s, c.path, u"--sample"_s, u"10"_s});
-        EXPECT_EQ(output.exitCode, 1) << c.path.toStdString();
-        EXPECT_EQ(output.err.rfind("act-standin: " + c.error, 0), 0u) << output.err;
-        EXPECT_EQ(std::count(output.err.begin(), output.err.end(), '\n'), 1) << output.err;
-    }
-    EXPECT_EQ(tool_test::readFile(existing), "precious");
-    EXPECT_EQ(tool_test::folderEntries(env.root()), before);
-}
-
-TEST(StandinCommands, NewInterruptedLeavesNoFile) {
-    testing_support::TempEnvironment env;
-    const QString folder = env.path(u"db"_s);
+    const QString folder = env.path(u"interrupted"_s);
     QDir().mkpath(folder);
     QProcess process;
     process.start(testing_support::binary(u"act-standin"_s),
                   {u"new"_s, folder + u"/big.actdb"_s, u"--sample"_s, u"50000000"_s});
     ASSERT_TRUE(process.waitForStarted());
-    // Wait until the temporary file is being filled, then interrupt.
-    for (int i = 0; i < 200 && tool_test::folderEntries(folder).isEmpty(); ++i)
+    for (int i = 0; i < 200 && folderEntries(folder).isEmpty(); ++i)
         QThread::msleep(25);
-    ASSERT_FALSE(tool_test::folderEntries(folder).isEmpty());
+    ASSERT_FALSE(folderEntries(folder).isEmpty());
     process.terminate();
     ASSERT_TRUE(process.waitForFinished(10000));
     EXPECT_EQ(process.exitStatus(), QProcess::CrashExit);
-    EXPECT_EQ(tool_test::folderEntries(folder), QStringList());
+    EXPECT_EQ(folderEntries(folder), QStringList());
 }
 
-TEST(StandinCommands, ExportWritesChosenFieldsAndChecksThemFirst) {
-    testing_support::TempEnvironment env;
-    const QString db = env.path(u"db.actdb"_s);
-    ASSERT_EQ(run({u"new"_s, db}).exitCode, 0);
-    tool_test::writeFile(env.path(u"in.csv"_s),
-                         "Company,Record Manager,Notes\r\n\"A, Inc.\",Bob Smith,\"x\ny\"\r\n,,\r\n");
-    ASSERT_EQ(run({u"import"_s, db, env.path(u"in.csv"_s)}).exitCode, 0);
-
-    const tool_test::Output chosen = run({u"export"_s, db, u"--fields"_s, u"6,950,2,30"_s});
-    EXPECT_EQ(chosen.exitCode, 0) << chosen.err;
-    EXPECT_EQ(chosen.out, "Record Manager,(Empty Column),Company,Notes\r\nBob Smith,,\"A, Inc.\",\"x\ny\"\r\n,,,\r\n");
-    const tool_test::Output one = run({u"export"_s, db, u"--fields"_s, u"2"_s});
-    EXPECT_EQ(one.out, "Company\r\n\"A, Inc.\"\r\n\"\"\r\n");
-
-    const struct {
-        QString fields;
-        std::string error;
-    } cases[] = {
-        {u"2,77"_s, "act-standin: no field has the id 77\n"},
-        {u"-1"_s, "act-standin: no field has the id -1\n"},
-        {u"2,3,2"_s, "act-standin: the field id 2 is given twice\n"},
-    };
-    for (const auto& c : cases) {
-        const tool_test::Output output = run({u"export"_s, db, u"--fields"_s, c.fields});
-        EXPECT_EQ(output.exitCode, 1);
-        EXPECT_EQ(output.err, c.error);
-        EXPECT_EQ(output.out, "");
-    }
-}
-
-TEST(StandinCommands, FieldsAndUsersListTheCatalogue) {
-    testing_support::TempEnvironment env;
-    const QString db = env.path(u"db.actdb"_s);
-    ASSERT_EQ(run({u"new"_s, db}).exitCode, 0);
-    const std::string fields = run({u"fields"_s, db}).out;
-    EXPECT_EQ(std::count(fields.begin(), fields.end(), '\n'), 35);
-    EXPECT_EQ(fields.rfind("0\t1\tRecord ID\t1\n1\t2\tCompany\t2\n", 0), 0u);
-    EXPECT_NE(fields.find("\n30\t-1\t\t0\n31\t79\tCreate Date (sort)\t7\n"), std::string::npos);
-    EXPECT_EQ(run({u"users"_s, db}).out, "1\tUSR000000001\tAlex Moreau\n2\tUSR000000002\tBob\n"
-                                         "3\tUSR000000003\tBob Smith\n4\tUSR000000004\tDana Reyes\n"
-                                         "5\tUSR000000005\tEli Novak\n");
-    const tool_test::Output missing = run({u"fields"_s, env.path(u"missing.actdb"_s)});
-    EXPECT_EQ(missing.exitCode, 1);
-    EXPECT_EQ(std::count(missing.err.begin(), missing.err.end(), '\n'), 1);
-}
-
-TEST(StandinCommands, TheBinaryBehavesAsTheCommands) {
-    testing_support::TempEnvironment env;
-    const tool_test::Output made =
-        tool_test::runBinary({u"new"_s, u"s.actdb"_s, u"--sample"_s, u"50"_s, u"--seed"_s, u"3"_s}, env.root());
-    ASSERT_EQ(made.exitCode, 0) << made.err;
-    const QString db = env.path(u"s.actdb"_s);
-    const tool_test::Output exported = tool_test::runBinary({u"export"_s, db});
-    EXPECT_EQ(exported.exitCode, 0);
-    EXPECT_EQ(exported.out, tool_test::exportOf(db));
-    // The same seed in this process gives the same database.
-    const QString again = env.path(u"again.actdb"_s);
-    ASSERT_EQ(run({u"new"_s, again, u"--sample"_s, u"50"_s, u"--seed"_s, u"3"_s}).exitCode, 0);
-    EXPECT_EQ(tool_test::exportOf(again), exported.out);
-    EXPECT_EQ(tool_test::runBinary({u"frobnicate"_s}).exitCode, 2);
-    tool_test::writeFile(env.path(u"bad.csv"_s), "Company,Title\nA,B\nC\n");
-    const tool_test::Output bad = tool_test::runBinary({u"import"_s, db, env.path(u"bad.csv"_s)});
-    EXPECT_EQ(bad.exitCode, 1);
-    EXPECT_EQ(bad.err, "act-standin: line 3: 1 cells where the header has 2\n");
+TEST(StateCommands, QuitNamesTheLiveClientsThatDoNotAnswerAndQuitsAnyway) {
+    TempEnvironment env;
+    setState({{"running", "1"}});
+    const long long self = standin::clients::currentProcessId();
+    ASSERT_TRUE(standin::clients::registerClient(standin::StateFile(), self).ok());
+    ASSERT_TRUE(standin::clients::registerClient(standin::StateFile(), 999999999).ok()); // not running: ignored
+    std::ostringstream out, err;
+    ASSERT_TRUE(standin::StateCommands(out, err, standin::StateFile(), std::chrono::milliseconds(300)).quit().ok());
+    EXPECT_EQ(err.str(), "act-standin: no answer from " + std::to_string(self) + "; quitting anyway\n");
+    EXPECT_EQ(state("running"), "0");
+    EXPECT_EQ(state("close_request"), "1");
 }

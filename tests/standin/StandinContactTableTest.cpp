@@ -1,146 +1,130 @@
-#include "StandinObjectsTestSupport.h"
+#include "StandinTestSupport.h"
 
 #include "standin/StandinDatabase.h"
 
-using namespace objects_test;
+using namespace standin_test;
 using standin::ErrorCode;
 
 namespace {
 
 // Table order (the order of insertion) differs from the ids' sorted order.
-const std::vector<std::string> Ids = {"ID0000000030", "ID0000000010", "ID0000000020", "ID0000000040"};
+const Rows Ids = {"R030", "R010", "R020", "R040"};
 
 class StandinContactTable : public testing::Test {
 protected:
     void SetUp() override {
-        m_path = createDatabase(m_env, QStringLiteral("contacts.actdb"), Ids);
         ASSERT_TRUE(m_database.OpenEx(m_path).ok());
         m_table = m_database.Contact().value();
     }
-
-    std::string lookup(const QByteArray& content) { return writeFile(m_env, QStringLiteral("walk.lku"), content); }
+    // Loads a lookup of these lines, or of all contacts when there are none.
+    void load(const QByteArray& ids) {
+        const QString file =
+            writeFile(m_env.path(u"walk.lku"_s), "ACT-STANDIN-LOOKUP 1\n" + (ids.isNull() ? "ALL\n" : ids));
+        ASSERT_TRUE(m_table->LoadLookupQuery(file.toStdString()).ok());
+    }
     void change(const std::string& sql) { standin::ActDatabaseFile::open(m_path, true)->sql().exec(sql); }
     std::string current() { return m_table->Data(1).value(); }
 
-    testing_support::TempEnvironment m_env;
-    std::string m_path;
+    TempEnvironment m_env;
+    const std::string m_path = createDatabase(m_env, u"contacts.actdb"_s, Ids);
     standin::StandinDatabase m_database;
     std::shared_ptr<act::ContactTable> m_table;
 };
 
 } // namespace
 
-TEST_F(StandinContactTable, WalksInTableOrderWithinTheLoadedLookup) {
+TEST_F(StandinContactTable, WalksInTableOrderWithinTheLoadedLookupFromTheFirstOrAnyRecord) {
     EXPECT_EQ(walk(*m_table), Ids);
     const struct {
-        QByteArray file;
-        std::vector<std::string> walked;
+        QByteArray lookup;
+        const char* goTo; // null: MoveFirst
+        Rows walked;
     } cases[] = {
-        {"ACT-STANDIN-LOOKUP 1\nALL\n", Ids},
-        {"ACT-STANDIN-LOOKUP 1\nID0000000020\nID0000000030\n", {"ID0000000030", "ID0000000020"}},
-        {"ACT-STANDIN-LOOKUP 1\nID0000000099\nshort\nID0000000040\nID0000000040\n", {"ID0000000040"}},
-        {"ACT-STANDIN-LOOKUP 1\n", {}},
-        {"ACT-STANDIN-LOOKUP 1\r\nID0000000040\r\n\r\nID0000000010\r\n", {"ID0000000010", "ID0000000040"}},
+        {QByteArray(), nullptr, Ids},
+        {"R020\nR030\n", nullptr, {"R030", "R020"}},
+        {"R099\nshort\nR040\nR040\n", nullptr, {"R040"}},
+        {"", nullptr, {}},
+        {"\r\nR040\r\n\r\nR010\r\n", nullptr, {"R010", "R040"}},
+        {QByteArray(), "R010", {"R010", "R020", "R040"}},
+        {QByteArray(), "R040", {"R040"}},
+        // A GoTo reaches any record; MoveNext goes on to the lookup's next one in table order.
+        {"R030\nR020\nR040\n", "R010", {"R010", "R020", "R040"}},
+        {"R030\nR020\nR040\n", "R030", {"R030", "R020", "R040"}},
+        {"R030\nR040\n", "R010", {"R010", "R040"}},
+        {"R030\nR020\n", "R040", {"R040"}},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.lookup.toStdString() + (c.goTo ? c.goTo : ""));
         ASSERT_TRUE(m_table->MoveFirst().ok());
-        ASSERT_TRUE(m_table->LoadLookupQuery(lookup(c.file)).ok()) << c.file.constData();
-        EXPECT_TRUE(m_table->IsEOF().value()); // until MoveFirst
-        EXPECT_EQ(walk(*m_table), c.walked) << c.file.constData();
+        load(c.lookup);
+        EXPECT_TRUE(m_table->IsEOF().value()); // until a move
+        ASSERT_TRUE(c.goTo ? m_table->GoTo(c.goTo).ok() : m_table->MoveFirst().ok());
+        Rows walked;
+        for (int n = 0; n < 10 && !m_table->IsEOF().value(); ++n, (void)m_table->MoveNext())
+            walked.push_back(current());
+        EXPECT_EQ(walked, c.walked);
     }
     // A lookup that cannot be read leaves the restriction as it was.
-    EXPECT_EQ(errorOf(m_table->LoadLookupQuery(m_env.path(QStringLiteral("missing.lku")).toStdString())),
+    EXPECT_EQ(errorOf(m_table->LoadLookupQuery(m_env.path(u"missing.lku"_s).toStdString())),
               code(ErrorCode::LookupUnreadable));
-    EXPECT_EQ(walk(*m_table), (std::vector<std::string>{"ID0000000010", "ID0000000040"}));
+    EXPECT_EQ(walk(*m_table), (Rows{"R030", "R020"}));
     ASSERT_TRUE(m_table->LookupAll().ok());
     EXPECT_EQ(walk(*m_table), Ids);
-}
 
-TEST_F(StandinContactTable, SkipsLookupContactsDeletedAfterTheLookupWasLoaded) {
-    ASSERT_TRUE(
-        m_table->LoadLookupQuery(lookup("ACT-STANDIN-LOOKUP 1\nID0000000010\nID0000000020\nID0000000040\n")).ok());
-    change("DELETE FROM contact WHERE f1 IN ('ID0000000010', 'ID0000000020')");
-    EXPECT_EQ(walk(*m_table), std::vector<std::string>{"ID0000000040"});
-    EXPECT_EQ(errorOf(m_table->GoTo("ID0000000020")), code(ErrorCode::RecordNotFound));
-}
-
-TEST_F(StandinContactTable, ASearchSeesContactsAddedSinceTheLastOne) {
-    // In WAL mode a writer commits while the table's cursors still read, and a step reads on in that snapshot.
-    change("PRAGMA journal_mode=WAL");
-    ASSERT_TRUE(m_table->GoTo("ID0000000010").ok());
-    change("INSERT INTO contact(f1, f2) VALUES('ID0000000050', 'Company ID0000000050')");
-    ASSERT_TRUE(m_table->GoTo("ID0000000050").ok());
-    EXPECT_EQ(m_table->Data(2).value(), "Company ID0000000050");
-    change("INSERT INTO contact(f1) VALUES('ID0000000060')");
-    EXPECT_EQ(walk(*m_table).back(), "ID0000000060");
+    // Contacts deleted after the lookup was loaded are skipped; added ones are found, though in WAL mode a writer
+    // commits while the table's cursors still read.
+    load("R010\nR020\nR040\n");
+    change("DELETE FROM contact WHERE f1 IN ('R010', 'R020')");
+    EXPECT_EQ(walk(*m_table), Rows{"R040"});
+    EXPECT_EQ(errorOf(m_table->GoTo("R020")), code(ErrorCode::RecordNotFound));
+    ASSERT_TRUE(m_table->LookupAll().ok());
+    ASSERT_TRUE(m_table->GoTo("R030").ok());
+    change("INSERT INTO contact(f1, f2) VALUES('R050', 'Company R050')");
+    ASSERT_TRUE(m_table->GoTo("R050").ok());
+    EXPECT_EQ(m_table->Data(2).value(), "Company R050");
+    change("INSERT INTO contact(f1) VALUES('R060')");
+    EXPECT_EQ(walk(*m_table).back(), "R060");
 }
 
 TEST_F(StandinContactTable, AFailedGoToLeavesTheCurrentRecord) {
-    const std::string bad[] = {"ID0000000099", "ID000000001", "ID00000000100", "", "id0000000010"};
-    ASSERT_TRUE(m_table->MoveFirst().ok());
-    ASSERT_TRUE(m_table->MoveNext().ok());
-    for (const std::string& id : bad) {
-        EXPECT_EQ(errorOf(m_table->GoTo(id)), code(ErrorCode::RecordNotFound)) << id;
-        EXPECT_EQ(current(), "ID0000000010") << id;
-    }
-    ASSERT_TRUE(m_table->MoveNext().ok());
-    EXPECT_EQ(current(), "ID0000000020");
-    // The same after a GoTo, whose cursor a failed GoTo moves on.
-    ASSERT_TRUE(m_table->GoTo("ID0000000030").ok());
-    for (const std::string& id : bad) {
-        EXPECT_EQ(errorOf(m_table->GoTo(id)), code(ErrorCode::RecordNotFound)) << id;
-        EXPECT_EQ(m_table->Data(2).value(), "Company ID0000000030") << id;
-    }
-}
-
-TEST_F(StandinContactTable, GoToReachesRecordsInAnyOrderAndMoveNextGoesOnFromThere) {
-    const std::vector<std::string> visits = {"ID0000000030", "ID0000000010", "ID0000000020", "ID0000000040",
-                                             "ID0000000040", "ID0000000020", "ID0000000030", "ID0000000020"};
-    for (const std::string& id : visits) {
-        ASSERT_TRUE(m_table->GoTo(id).ok()) << id;
-        EXPECT_EQ(m_table->Data(2).value(), "Company " + id);
-    }
-    const struct {
-        const char* lookup;
-        const char* goTo;
-        const char* next; // "" for the end of the walk
-    } cases[] = {
-        {"", "ID0000000010", "ID0000000020"},
-        {"", "ID0000000040", ""},
-        {"ID0000000030\nID0000000020\nID0000000040\n", "ID0000000010", "ID0000000020"},
-        {"ID0000000030\nID0000000020\nID0000000040\n", "ID0000000030", "ID0000000020"},
-        {"ID0000000030\nID0000000040\n", "ID0000000010", "ID0000000040"},
-        {"ID0000000030\nID0000000020\n", "ID0000000040", ""},
-    };
-    for (const auto& c : cases) {
-        const std::string file = lookup(QByteArray("ACT-STANDIN-LOOKUP 1\n") + (*c.lookup ? c.lookup : "ALL\n"));
-        ASSERT_TRUE(m_table->LoadLookupQuery(file).ok());
-        ASSERT_TRUE(m_table->GoTo(c.goTo).ok());
-        EXPECT_EQ(current(), c.goTo);
+    // A failed GoTo leaves the current record, whether a walk or a GoTo (whose cursor it moves on) reached it.
+    ASSERT_TRUE(m_table->LookupAll().ok());
+    for (bool byGoTo : {false, true}) {
+        ASSERT_TRUE(byGoTo ? m_table->GoTo("R010").ok() : m_table->MoveFirst().ok() && m_table->MoveNext().ok());
+        for (const char* id : {"R099", "R01", "R0100", "", "r010"}) {
+            EXPECT_EQ(errorOf(m_table->GoTo(id)), code(ErrorCode::RecordNotFound)) << id;
+            EXPECT_EQ(current(), "R010") << id;
+            EXPECT_EQ(m_table->Data(2).value(), "Company R010") << id;
+        }
         ASSERT_TRUE(m_table->MoveNext().ok());
-        EXPECT_EQ(m_table->IsEOF().value() ? "" : current(), c.next) << c.lookup << " " << c.goTo;
+        EXPECT_EQ(current(), "R020");
     }
 }
 
 TEST_F(StandinContactTable, DataAnswersTheStoredValueOrAClearError) {
     EXPECT_EQ(errorOf(m_table->Data(1)), code(ErrorCode::NoCurrentRecord));
     EXPECT_EQ(errorOf(m_table->MoveNext()), code(ErrorCode::NoCurrentRecord));
-    change("UPDATE contact SET f7 = ' Ünïcode  ', f24 = '1,234.50', f79 = '' WHERE f1 = 'ID0000000010'");
-    ASSERT_TRUE(m_table->GoTo("ID0000000010").ok());
+    change("UPDATE contact SET f7 = ' Ünïcode  ', f24 = '1,234.50', f79 = '' WHERE f1 = 'R010'");
+    ASSERT_TRUE(m_table->GoTo("R010").ok());
     const std::pair<int, std::string> values[] = {
-        {2, "Company ID0000000010"}, {7, " Ünïcode  "}, {24, "1,234.50"}, {79, ""}, {3, ""}, {950, ""}};
+        {2, "Company R010"}, {7, " Ünïcode  "}, {24, "1,234.50"}, {79, ""}, {3, ""}, {950, ""}};
     for (const auto& [field, value] : values)
         EXPECT_EQ(m_table->Data(field).value(), value) << field;
     for (int field : {-1, 0, 31, 204, 951})
         EXPECT_EQ(errorOf(m_table->Data(field)), code(ErrorCode::UnknownField)) << field;
 
-    ASSERT_TRUE(m_table->GoTo("ID0000000040").ok());
+    ASSERT_TRUE(m_table->GoTo("R040").ok());
     ASSERT_TRUE(m_table->MoveNext().ok());
     for (int repeat = 0; repeat < 2; ++repeat) {
         EXPECT_TRUE(m_table->IsEOF().value());
         EXPECT_EQ(errorOf(m_table->MoveNext()), code(ErrorCode::NoCurrentRecord));
         EXPECT_EQ(errorOf(m_table->Data(1)), code(ErrorCode::NoCurrentRecord));
     }
+    // An empty table is at its end at once.
+    change("DELETE FROM contact");
+    ASSERT_TRUE(m_table->MoveFirst().ok());
+    EXPECT_TRUE(m_table->IsEOF().value());
+    EXPECT_EQ(errorOf(m_table->GoTo("R010")), code(ErrorCode::RecordNotFound));
 }
 
 TEST_F(StandinContactTable, ReadsFieldsFirstAskedForOnAnyRecord) {
@@ -169,14 +153,4 @@ TEST_F(StandinContactTable, ReadsFieldsFirstAskedForOnAnyRecord) {
         ASSERT_TRUE(m_table->GoTo(Ids[Ids.size() - 1 - record]).ok());
         readGrowing(record);
     }
-}
-
-TEST(StandinContactTableEmpty, IsAtItsEndAtOnce) {
-    testing_support::TempEnvironment env;
-    standin::StandinDatabase database;
-    ASSERT_TRUE(database.OpenEx(createDatabase(env, QStringLiteral("empty.actdb"), {})).ok());
-    const auto table = database.Contact().value();
-    ASSERT_TRUE(table->MoveFirst().ok());
-    EXPECT_TRUE(table->IsEOF().value());
-    EXPECT_EQ(errorOf(table->GoTo("ID0000000010")), code(ErrorCode::RecordNotFound));
 }

@@ -1,83 +1,63 @@
-#include "StandinObjectsTestSupport.h"
+#include "StandinTestSupport.h"
 
 #include "standin/StandinApplication.h"
 #include "standin/StandinDatabase.h"
 
-#include <QDir>
-
-using namespace objects_test;
+using namespace standin_test;
 using standin::ErrorCode;
 
 TEST(StandinDatabase, OpenExWithoutAPathOpensTheDatabaseOpenInTheStandin) {
-    testing_support::TempEnvironment env;
-    const std::string good = createDatabase(env, QStringLiteral("good.actdb"), {"ID0000000001"});
-    const std::string corrupt = writeFile(env, QStringLiteral("corrupt.actdb"), QByteArray(4096, 'x'));
-    const std::string missing = env.path(QStringLiteral("missing.actdb")).toStdString();
-    const struct {
-        std::map<std::string, std::string> state;
-        long error;
-    } cases[] = {
-        {{}, code(ErrorCode::NoDatabaseOpen)},
-        {{{"running", "0"}, {"database", good}}, code(ErrorCode::NoDatabaseOpen)},
-        {{{"running", "1"}, {"database", ""}}, code(ErrorCode::NoDatabaseOpen)},
-        {{{"running", "1"}, {"database", missing}}, code(ErrorCode::DatabaseUnavailable)},
-        {{{"running", "1"}, {"database", corrupt}}, code(ErrorCode::DatabaseUnavailable)},
-        {{{"running", "1"}, {"database", good}}, 0},
+    TempEnvironment env;
+    const std::string good = createDatabase(env, u"good.actdb"_s, {"ID0000000001"});
+    const std::string corrupt = writeFile(env.path(u"corrupt.actdb"_s), QByteArray(4096, 'x')).toStdString();
+    const std::string missing = env.path(u"missing.actdb"_s).toStdString();
+    const std::pair<std::map<std::string, std::string>, ErrorCode> cases[] = {
+        {{}, ErrorCode::NoDatabaseOpen},
+        {{{"running", "0"}, {"database", good}}, ErrorCode::NoDatabaseOpen},
+        {{{"running", "1"}, {"database", ""}}, ErrorCode::NoDatabaseOpen},
+        {{{"running", "1"}, {"database", missing}}, ErrorCode::DatabaseUnavailable},
+        {{{"running", "1"}, {"database", corrupt}}, ErrorCode::DatabaseUnavailable},
     };
-    for (const auto& c : cases) {
-        setState(c.state);
-        standin::StandinDatabase database;
-        const act::Status opened = database.OpenEx("");
-        ASSERT_EQ(errorOf(opened), c.error) << (opened.ok() ? "" : opened.error().description);
-        if (c.error == 0) {
-            EXPECT_EQ(database.GetDatabasePath().value(), good);
-        } else if (c.error == code(ErrorCode::DatabaseUnavailable)) {
-            EXPECT_NE(opened.error().description.find(c.state.at("database")), std::string::npos);
-        }
+    for (const auto& [values, error] : cases) {
+        setState(values);
+        const act::Status opened = standin::StandinDatabase().OpenEx("");
+        EXPECT_EQ(errorOf(opened), code(error)) << (values.empty() ? "" : values.at("database"));
+        // The reason names the file that could not be opened.
+        EXPECT_TRUE(error != ErrorCode::DatabaseUnavailable ||
+                    opened.error().description.find(values.at("database")) != std::string::npos);
     }
-    ASSERT_TRUE(QFile::remove(env.stateFile()) && QDir().mkpath(env.stateFile()));
+    setState({{"running", "1"}, {"database", good}});
+    standin::StandinDatabase database;
+    ASSERT_TRUE(database.OpenEx("").ok());
+    EXPECT_EQ(database.GetDatabasePath().value(), good);
+    breakState(env);
     EXPECT_EQ(errorOf(standin::StandinDatabase().OpenEx("")), code(ErrorCode::StateUnreadable));
 }
 
 TEST(StandinDatabase, KeepsWorkingOnItsOwnDatabaseWhateverTheStandinDoes) {
-    testing_support::TempEnvironment env;
-    const std::vector<std::string> ids = {"ID000000000A", "ID000000000B"};
-    const std::string first = createDatabase(env, QStringLiteral("first.actdb"), ids);
-    const std::string second = createDatabase(env, QStringLiteral("second.actdb"), {"ID000000000C"});
+    TempEnvironment env;
+    const Rows ids = {"ID000000000A", "ID000000000B"};
+    const std::string first = createDatabase(env, u"first.actdb"_s, ids);
     setState({{"running", "1"}, {"database", first}});
     auto database = std::make_shared<standin::StandinDatabase>();
     ASSERT_TRUE(database->OpenEx("").ok());
     const auto table = database->Contact().value();
     const auto users = database->Users().value();
-    ASSERT_TRUE(table->GoTo("ID000000000B").ok());
 
-    setState({{"database", second}});
+    setState({{"database", createDatabase(env, u"second.actdb"_s, {"ID000000000C"})}});
     EXPECT_EQ(walk(*table), ids);
     ASSERT_TRUE(standin::StandinApplication(standin::StateFile(), false).Command(150).ok());
     EXPECT_EQ(walk(*table), ids);
     EXPECT_EQ(database->GetDatabasePath().value(), first);
-    EXPECT_EQ(errorOf(standin::StandinDatabase().OpenEx("")), code(ErrorCode::NoDatabaseOpen));
     // Tables hold the connection they came from, so they outlive the database object.
     database.reset();
     EXPECT_EQ(walk(*table), ids);
     EXPECT_EQ(users->Count().value(), 5);
 }
 
-TEST(StandinDatabase, OpenExWithAPathOpensThatFileByItsAbsolutePath) {
-    testing_support::TempEnvironment env;
-    const std::string path = createDatabase(env, QStringLiteral("named.actdb"), {});
-    const QString previous = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(env.path(QStringLiteral("program"))));
-    standin::StandinDatabase database;
-    const act::Status opened = database.OpenEx("../program/../named.actdb");
-    QDir::setCurrent(previous);
-    ASSERT_TRUE(opened.ok()) << opened.error().description;
-    EXPECT_EQ(database.GetDatabasePath().value(), path);
-}
-
 TEST(StandinDatabase, AnswersNoDatabaseOpenBeforeOpenExAndConnectionClosedAfterClose) {
-    testing_support::TempEnvironment env;
-    const std::string path = createDatabase(env, QStringLiteral("close.actdb"), {"ID0000000001"});
+    TempEnvironment env;
+    const std::string path = createDatabase(env, u"close.actdb"_s, {"ID0000000001"});
     standin::StandinDatabase database;
     const auto databaseCalls = [&] {
         return std::vector<long>{errorOf(database.ListTable()),      errorOf(database.Contact()),
@@ -90,34 +70,68 @@ TEST(StandinDatabase, AnswersNoDatabaseOpenBeforeOpenExAndConnectionClosedAfterC
 
     ASSERT_TRUE(database.OpenEx(path).ok());
     EXPECT_EQ(databaseCalls(), std::vector<long>(7, 0));
-    for (int mode : {-1, 0, 1, 99})
-        EXPECT_TRUE(database.PhoneFormatting(mode).ok()) << mode;
     const auto table = database.Contact().value();
     const auto users = database.Users().value();
     const auto fields = table->Fields().value();
+    // Users are numbered from 1.
+    EXPECT_EQ(users->Name(1).value() + "," + users->UniqueId(5).value(), "Alex Moreau,USR000000005");
+    EXPECT_EQ(errorOf(users->Name(0)), code(ErrorCode::OutOfRange));
+    EXPECT_EQ(errorOf(users->UniqueId(6)), code(ErrorCode::OutOfRange));
     ASSERT_TRUE(table->MoveFirst().ok());
     const auto tableCalls = [&] {
-        return std::vector<long>{errorOf(table->MoveFirst()),
-                                 errorOf(table->MoveNext()),
-                                 errorOf(table->IsEOF()),
-                                 errorOf(table->GoTo("ID0000000001")),
-                                 errorOf(table->Data(1)),
-                                 errorOf(table->LookupAll()),
-                                 errorOf(table->LoadLookupQuery("")),
-                                 errorOf(table->Fields()),
-                                 errorOf(users->Count()),
-                                 errorOf(users->Name(1)),
-                                 errorOf(fields->Count()),
-                                 errorOf(fields->IdAt(0)),
-                                 errorOf(fields->Exists(1))};
+        return std::vector<long>{
+            errorOf(table->MoveNext()), errorOf(table->IsEOF()),     errorOf(table->GoTo("ID0000000001")),
+            errorOf(table->Data(1)),    errorOf(table->LookupAll()), errorOf(table->Fields()),
+            errorOf(users->Count()),    errorOf(fields->IdAt(0)),    errorOf(fields->Exists(1))};
     };
-
     ASSERT_TRUE(database.Close().ok());
     EXPECT_EQ(databaseCalls(), std::vector<long>(7, code(ErrorCode::ConnectionClosed)));
     EXPECT_EQ(errorOf(database.Close()), code(ErrorCode::ConnectionClosed));
-    EXPECT_EQ(tableCalls(), std::vector<long>(13, code(ErrorCode::ConnectionClosed)));
+    EXPECT_EQ(tableCalls(), std::vector<long>(9, code(ErrorCode::ConnectionClosed)));
     // Opening again gives new tables; the old ones stay closed.
     ASSERT_TRUE(database.OpenEx(path).ok());
-    EXPECT_EQ(tableCalls(), std::vector<long>(13, code(ErrorCode::ConnectionClosed)));
-    EXPECT_EQ(walk(*database.Contact().value()), std::vector<std::string>{"ID0000000001"});
+    EXPECT_EQ(tableCalls(), std::vector<long>(9, code(ErrorCode::ConnectionClosed)));
+    EXPECT_EQ(walk(*database.Contact().value()), Rows{"ID0000000001"});
+}
+
+TEST(StandinFieldList, AnswersFromTheDatabasesOwnListByPositionWithTheGapAndById) {
+    TempEnvironment env;
+    const std::string path = createDatabase(env, u"fields.actdb"_s, {"ID0000000001"});
+    standin::ActDatabaseFile::open(path, true)
+        ->sql()
+        .exec("INSERT INTO fields VALUES(35, 300, 'Loyalty', 5); UPDATE fields SET label = 'Organisation' WHERE id = 2;"
+              "UPDATE fields SET label = 'stray', type = 4 WHERE id = -1;"
+              "ALTER TABLE contact ADD COLUMN f300 TEXT; UPDATE contact SET f300 = '7'");
+    standin::StandinDatabase database;
+    ASSERT_TRUE(database.OpenEx(path).ok());
+    const auto table = database.Contact().value();
+    const auto fields = table->Fields().value();
+    EXPECT_EQ(fields->Count().value(), 35);
+    const struct {
+        int position, id;
+        std::string label;
+        int type;
+    } positions[] = {{0, 1, "Record ID", 1}, {1, 2, "Organisation", 2},         {5, 6, "Record Manager", 13},
+                     {30, -1, "", 0},        {31, 79, "Create Date (sort)", 7}, {34, 950, "(Empty Column)", 1},
+                     {35, 300, "Loyalty", 5}};
+    for (const auto& p : positions) {
+        SCOPED_TRACE(p.position);
+        EXPECT_EQ(fields->IdAt(p.position).value(), p.id);
+        EXPECT_EQ(fields->LabelAt(p.position).value(), p.label);
+        EXPECT_EQ(fields->TypeAt(p.position).value(), p.type);
+        EXPECT_EQ(fields->Exists(p.id).value(), p.id != -1);
+        EXPECT_EQ(p.id == -1 ? p.label : fields->Label(p.id).value(), p.label);
+        EXPECT_EQ(p.id == -1 ? p.type : fields->Type(p.id).value(), p.type);
+    }
+    const std::vector<long> outOfRange(3, code(ErrorCode::OutOfRange)), unknown(2, code(ErrorCode::UnknownField));
+    for (int position : {-1, 36, 1000})
+        EXPECT_EQ((std::vector<long>{errorOf(fields->IdAt(position)), errorOf(fields->LabelAt(position)),
+                                     errorOf(fields->TypeAt(position))}),
+                  outOfRange);
+    for (int id : {-1, 0, 31, 204, 949}) {
+        EXPECT_EQ((std::vector<long>{errorOf(fields->Label(id)), errorOf(fields->Type(id))}), unknown) << id;
+        EXPECT_FALSE(fields->Exists(id).value()) << id;
+    }
+    ASSERT_TRUE(table->MoveFirst().ok());
+    EXPECT_EQ(table->Data(300).value(), "7");
 }

@@ -1,6 +1,7 @@
 #include "TempEnvironment.h"
 
 #include <QDir>
+#include <QFile>
 
 namespace testing_support {
 
@@ -32,6 +33,16 @@ void TempEnvironment::set(const char* name, const QString& value) {
     if (!m_saved.count(name))
         m_saved[name] = {qEnvironmentVariableIsSet(name), qgetenv(name)};
     qputenv(name, value.toLocal8Bit());
+}
+
+bool writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray readBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
 QString binary(const QString& name) {

@@ -1,7 +1,9 @@
 // tallivo-run: runs one report of the report folder without windows, on the main window's pipeline.
-#include "core/platform/Shell.h"
 #include "core/batch/BatchOptions.h"
 #include "core/batch/BatchRun.h"
+#include "core/platform/Shell.h"
+#include "report/HandOff.h"
+#include "report/WorkbookBuild.h"
 #include "standin/StandinBackend.h"
 
 #include <QCoreApplication>
@@ -30,5 +32,8 @@ int main(int argc, char* argv[]) {
     }
     standin::StandinBackend backend;
     core::DesktopShell shell;
-    return core::runBatch(parsed.options, backend, shell, err, isatty(fileno(stderr)) != 0);
+    const auto buildWorkbook = [](const QString& target, core::RunFrontEnd& front) {
+        return report::buildWorkbook(report::HandOff::read(core::SettingsStore()), target, true, front);
+    };
+    return core::runBatch(parsed.options, backend, shell, err, isatty(fileno(stderr)) != 0, buildWorkbook);
 }

@@ -19,25 +19,6 @@ namespace core {
 
 namespace {
 
-int exitCodeOf(RunStatus status) {
-    switch (status) {
-    case RunStatus::Done:
-        return exitcode::Done;
-    case RunStatus::NothingToReport:
-        return exitcode::NothingToReport;
-    case RunStatus::DefinitionProblem:
-        return exitcode::Definition;
-    case RunStatus::WriteFailed:
-        return exitcode::WriteFailed;
-    case RunStatus::LaunchFailed:
-        return exitcode::LaunchFailed;
-    case RunStatus::Failed:
-    case RunStatus::Cancelled:
-        break;
-    }
-    return exitcode::Other;
-}
-
 // 1-based user numbers of the named users; unknown names in *unknown.
 std::optional<QList<int>> userNumbers(act::UsersTable& users, const QStringList& names, QStringList* unknown,
                                       act::Error& error) {
@@ -67,7 +48,8 @@ std::optional<QList<int>> userNumbers(act::UsersTable& users, const QStringList&
 
 } // namespace
 
-int runBatch(const BatchOptions& options, act::Backend& backend, Shell& shell, QTextStream& err, bool showProgress) {
+int runBatch(const BatchOptions& options, act::Backend& backend, Shell& shell, QTextStream& err, bool showProgress,
+             const WorkbookBuilder& buildWorkbook) {
     BatchFrontEnd front(err, showProgress);
     SettingsStore store;
     const StoredChoices stored = loadMainWindowChoices(store);
@@ -79,10 +61,8 @@ int runBatch(const BatchOptions& options, act::Backend& backend, Shell& shell, Q
     RunRequest request;
     request.reportName = options.report;
     request.outputType = options.outputType.value_or(stored.choices.cboOutput);
-    if (options.to && request.outputType == static_cast<int>(OutputType::ExcelReport)) {
-        front.print(QStringLiteral("tallivo-run: --to goes with CSV output only\n") + batchUsage());
-        return exitcode::Usage;
-    }
+    if (options.to && request.outputType == static_cast<int>(OutputType::ExcelReport))
+        request.buildWorkbook = [&](RunFrontEnd& runFront) { return buildWorkbook(*options.to, runFront); };
 
     InstanceLock lock;
     if (!lock.tryLock()) {

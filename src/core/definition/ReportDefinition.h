@@ -20,12 +20,16 @@ struct FontFormat {
     bool strikeThru = false;
     int colour = 0;
     double size = 8;
+
+    bool operator==(const FontFormat&) const = default;
 };
 
 // A line: style 0 thin, 1 medium, 2 thick, 3 double.
 struct LineFormat {
     int style = 0;
     int colour = 0;
+
+    bool operator==(const LineFormat&) const = default;
 };
 
 struct SortLevel {

@@ -218,6 +218,8 @@ RunStatus ReportRun::handOffToLauncher(ReportDefinition& definition) {
     if (!definition.save(m_store) || !m_store.SaveSetting(keys::Settings, keys::Template, QStringLiteral("0")))
         return fail(RunStatus::WriteFailed,
                     QStringLiteral("The settings could not be written to %1.").arg(m_store.path()));
+    if (m_request.buildWorkbook)
+        return m_request.buildWorkbook(m_front);
     m_front.setBusy(false);
     if (!m_request.launch)
         return RunStatus::Done;

@@ -3,6 +3,7 @@
 #include "core/run/select/ContactSelection.h"
 #include "core/run/grid/ReportGrid.h"
 #include "RunFrontEnd.h"
+#include "RunStatus.h"
 
 #include "act/Connection.h"
 #include "core/definition/ReportDefinition.h"
@@ -12,7 +13,7 @@
 #include <QLocale>
 #include <QString>
 
-#include <array>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -26,18 +27,9 @@ struct RunRequest {
     SelectionRequest selection;
     std::optional<QString> csvTarget; // the export's file, chosen without a dialog (batch runs)
     bool launch = true;               // open the launcher after an Excel run
+    // Builds the Excel report from the hand-off in this process instead of opening the launcher (batch runs).
+    std::function<RunStatus(RunFrontEnd&)> buildWorkbook;
     QLocale locale = QLocale::system();
-};
-
-// How a run ended; the batch tool's exit code follows from it.
-enum class RunStatus {
-    Done = 0,
-    Failed = 1,            // an ACT! or other unexpected error, shown in the error box
-    NothingToReport = 3,   // no contacts, no fields
-    DefinitionProblem = 4, // missing, unreadable, a bad line, an unknown field, no template
-    WriteFailed = 5,       // the data file or the export could not be written
-    LaunchFailed = 8,      // the hand-off is written but the launcher could not be opened
-    Cancelled = 9,         // the user cancelled the run or the save dialog
 };
 
 // One run of one report, as "&Run" does it: definition, contacts, grid, sort, data file, then the launcher or the

@@ -2,15 +2,11 @@
 #include "support/TempEnvironment.h"
 
 #include <QDir>
-#include <QFile>
 #include <gtest/gtest.h>
 
-namespace {
+#include <algorithm>
 
-void touch(const QString& folder, const QString& name) {
-    QFile file(QDir(folder).filePath(name));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-}
+namespace {
 
 QStringList sorted(QStringList list) {
     list.sort();
@@ -20,7 +16,6 @@ QStringList sorted(QStringList list) {
 } // namespace
 
 TEST(ReportCatalogue, ExtAndNameOnly) {
-    EXPECT_EQ(core::Ext(QStringLiteral("Sales.DXL")), QStringLiteral(".DXL"));
     EXPECT_EQ(core::Ext(QStringLiteral("/a.b/Q1.Sales.DXL")), QStringLiteral(".DXL"));
     EXPECT_EQ(core::NameOnly(QStringLiteral("/a.b/Q1.Sales.DXL")), QStringLiteral("Q1"));
     EXPECT_EQ(core::NameOnly(QStringLiteral("README")), QStringLiteral("README"));
@@ -36,7 +31,7 @@ TEST(ReportCatalogue, ListsOnlyWholeReportsOfTheOutputType) {
                              "lower.dxl", "lower.XLT", "lower.dcs", // extensions are case-sensitive
                              "Q1.Sales.DXL", "Q1.XLT", "Q1.Sales.XLT", "Q2.Sales.DCS", // a further "." never lists
                              "Phone List.DCS", ".DCS", "notes.txt"})
-        touch(folder, QString::fromLatin1(name));
+        ASSERT_TRUE(testing_support::writeBytes(QDir(folder).filePath(QString::fromLatin1(name)), {}));
     QDir().mkpath(folder + QStringLiteral("/Folder.DCS"));
 
     EXPECT_EQ(sorted(core::Load_Reports(folder, 0)), (QStringList{QStringLiteral("Both"), QStringLiteral("Sales")}));
@@ -50,7 +45,15 @@ TEST(ReportCatalogue, ListsOnlyWholeReportsOfTheOutputType) {
     EXPECT_TRUE(core::templateFile(folder, QStringLiteral("NoTemplate")).isEmpty());
 }
 
-TEST(ReportCatalogue, ReportFolderPathAlwaysEndsInTheSeparator) {
-    EXPECT_EQ(core::reportFolderPath(QStringLiteral("/r")), QStringLiteral("/r/"));
-    EXPECT_EQ(core::reportFolderPath(QStringLiteral("/r/")), QStringLiteral("/r/"));
+TEST(ReportCatalogue, SortsNamesIgnoringCaseWithTiesInAFixedOrder) {
+    const QStringList expected = {QStringLiteral("apple"), QStringLiteral("Sales"), QStringLiteral("sales"),
+                                  QStringLiteral("Zeta")};
+    for (const char* locale : {"en_US", "C"}) {
+        QStringList names = sorted(expected);
+        do {
+            QStringList sortedNames = names;
+            core::sortReportNames(sortedNames, QLocale(QString::fromLatin1(locale)));
+            EXPECT_EQ(sortedNames, expected) << locale << ": " << names.join(QLatin1Char(' ')).toStdString();
+        } while (std::next_permutation(names.begin(), names.end()));
+    }
 }

@@ -5,18 +5,28 @@
 
 TEST(Shell, RoutesDatabasesLaunchersAndEverythingElse) {
     const QString program = QStringLiteral("/opt/tallivo");
-    const QString standin = QCoreApplication::applicationDirPath() + QStringLiteral("/act-standin");
-
-    const core::ShellRoute database =
-        core::routeFor({QStringLiteral("open"), QStringLiteral("/d/x.actdb"), {}, {}, 5}, program);
-    EXPECT_EQ(database.program, standin);
-    EXPECT_EQ(database.arguments, (QStringList{QStringLiteral("open"), QStringLiteral("/d/x.actdb")}));
-
-    // No tallivo-launch beside the tests: launchers go to the desktop opener, like any other file.
-    for (const QString& file : {QStringLiteral("/opt/tallivo/LaunchIt.XLS"), QStringLiteral("/opt/tallivo/manual.pdf"),
-                                QStringLiteral("/elsewhere/LaunchIt.XLS")}) {
-        const core::ShellRoute other = core::routeFor({QStringLiteral("Open"), file, {}, {}, 5}, program);
-        EXPECT_EQ(other.program, QStringLiteral("xdg-open"));
-        EXPECT_EQ(other.arguments, QStringList{file});
+    const QString beside = QCoreApplication::applicationDirPath() + u'/';
+    const struct {
+        const char* file;
+        QString program;
+        QStringList arguments;
+    } cases[] = {
+        {"/d/x.actdb", beside + QStringLiteral("act-standin"), {QStringLiteral("open"), QStringLiteral("/d/x.actdb")}},
+        // The tests live beside the build's tallivo-launch.
+        {"/opt/tallivo/LaunchIt.XLS",
+         beside + QStringLiteral("tallivo-launch"),
+         {QStringLiteral("/opt/tallivo/LaunchIt.XLS")}},
+        {"/opt/tallivo/Launch.XLS",
+         beside + QStringLiteral("tallivo-launch"),
+         {QStringLiteral("/opt/tallivo/Launch.XLS")}},
+        {"/elsewhere/LaunchIt.XLS", QStringLiteral("xdg-open"), {QStringLiteral("/elsewhere/LaunchIt.XLS")}},
+        {"/opt/tallivo/manual.pdf", QStringLiteral("xdg-open"), {QStringLiteral("/opt/tallivo/manual.pdf")}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        const core::ShellRoute route =
+            core::routeFor({QStringLiteral("open"), QString::fromLatin1(c.file), {}, {}, 5}, program);
+        EXPECT_EQ(route.program, c.program);
+        EXPECT_EQ(route.arguments, c.arguments);
     }
 }

@@ -1,21 +1,20 @@
-#include "MainWindowFixture.h"
+#include "support/gui/MainWindowFixture.h"
 
-#include <QDir>
 #include <QMenu>
 #include <QSignalSpy>
-#include <QTest>
 
-using testing_support::MainWindowFixture;
+using namespace Qt::StringLiterals;
 using testing_support::texts;
 
 namespace {
 
-std::map<QString, bool> enabledStates(const QMenu* menu) {
-    std::map<QString, bool> states;
+// The names of a menu's entries that are enabled, or that are disabled.
+QStringList entries(const QMenu* menu, bool enabled) {
+    QStringList names;
     for (const QAction* action : menu->actions())
-        if (!action->isSeparator())
-            states[action->objectName()] = action->isEnabled();
-    return states;
+        if (!action->isSeparator() && action->isEnabled() == enabled)
+            names.append(action->objectName());
+    return names;
 }
 
 QPoint centreOf(const QListWidget* list, int row) {
@@ -27,80 +26,52 @@ void clickOption(QRadioButton* option) {
     QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
 }
 
-} // namespace
-
-class MenusTest : public MainWindowFixture {};
+class MenusTest : public testing_support::MainWindowFixture {
+protected:
+    void switchOutput(int index) { child<QComboBox>(u"cboOutput"_s)->setCurrentIndex(index); }
+};
 
 TEST_F(MenusTest, ReportMenuFollowsTheListAndTheOutput) {
     start();
-    auto* report = child<QMenu>(QStringLiteral("mnuReport"));
-    EXPECT_EQ(report->title(), QStringLiteral("&Report  "));
-    const std::map<QString, bool> all = {{QStringLiteral("mnuNew"), true},         {QStringLiteral("mnuEdit"), true},
-                                         {QStringLiteral("mnuDelete"), true},      {QStringLiteral("mnuRename"), true},
-                                         {QStringLiteral("mnuDuplicate"), true},   {QStringLiteral("mnuConvert"), true},
-                                         {QStringLiteral("mnuEditTemplate"), true}};
-    EXPECT_EQ(enabledStates(report), all);
-
-    // CSV output: the template and conversion entries serve Excel reports only.
-    auto* cbo = child<QComboBox>(QStringLiteral("cboOutput"));
-    cbo->setCurrentIndex(1);
-    auto csv = all;
-    csv[QStringLiteral("mnuConvert")] = csv[QStringLiteral("mnuEditTemplate")] = false;
-    EXPECT_EQ(enabledStates(report), csv);
-    // Switching the output clears the report selection.
-    EXPECT_TRUE(texts(child<QListWidget>(QStringLiteral("lstReports")), true).isEmpty());
-
+    auto* report = child<QMenu>(u"mnuReport"_s);
+    EXPECT_EQ(entries(report, false), QStringList());
+    // The template and conversion entries serve Excel reports only; switching clears the selection.
+    switchOutput(1);
+    EXPECT_EQ(entries(report, false), (QStringList{u"mnuConvert"_s, u"mnuEditTemplate"_s}));
+    EXPECT_TRUE(texts(child<QListWidget>(u"lstReports"_s), true).isEmpty());
     // No reports of this output at all: only New.
-    QFile::remove(QDir(env.programFolder()).filePath(QStringLiteral("Templates/Phone List.DCS")));
-    cbo->setCurrentIndex(0);
-    cbo->setCurrentIndex(1);
-    std::map<QString, bool> empty;
-    for (const auto& entry : all)
-        empty[entry.first] = entry.first == QStringLiteral("mnuNew");
-    EXPECT_EQ(enabledStates(report), empty);
-    for (const char* name : {"mnuTemplateFolder", "mnuIntegrate", "mnuManual", "mnuAbout"})
-        EXPECT_TRUE(child<QAction>(QString::fromLatin1(name))->isEnabled()) << name;
+    QFile::remove(reportFolder + u"/Phone List.DCS"_s);
+    switchOutput(0);
+    switchOutput(1);
+    EXPECT_EQ(entries(report, true), QStringList{u"mnuNew"_s});
 }
 
 TEST_F(MenusTest, RightClickShowsThePopupForTheSelectedReportWithoutChangingTheSelection) {
-    store(QStringLiteral("ReportsListIndex"), QStringLiteral("-1"));
+    store({{u"ReportsListIndex"_s, u"-1"_s}});
     start();
-    auto* reports = child<QListWidget>(QStringLiteral("lstReports"));
-    auto* popup = child<QMenu>(QStringLiteral("mnuPopup"));
-
-    QTest::mouseClick(reports->viewport(), Qt::RightButton, {}, centreOf(reports, 1));
-    ASSERT_TRUE(waitFor([&] { return popup->isVisible(); }));
-    EXPECT_TRUE(texts(reports, true).isEmpty());
-    for (const auto& [name, enabled] : enabledStates(popup))
-        EXPECT_EQ(enabled, name == QStringLiteral("mnuPopupNew")) << name.toStdString();
-    popup->close();
-
-    reports->setCurrentRow(0);
-    QTest::mouseClick(reports->viewport(), Qt::RightButton, {}, centreOf(reports, 1));
-    ASSERT_TRUE(waitFor([&] { return popup->isVisible(); }));
-    EXPECT_EQ(texts(reports, true), QStringList{QStringLiteral("agenda")});
-    for (const auto& [name, enabled] : enabledStates(popup))
-        EXPECT_TRUE(enabled) << name.toStdString();
-    popup->close();
-
-    child<QComboBox>(QStringLiteral("cboOutput"))->setCurrentIndex(1);
-    reports->setCurrentRow(0);
-    QTest::mouseClick(reports->viewport(), Qt::RightButton, {}, centreOf(reports, 0));
-    ASSERT_TRUE(waitFor([&] { return popup->isVisible(); }));
-    const auto states = enabledStates(popup);
-    EXPECT_FALSE(states.at(QStringLiteral("mnuPopupEditTemplate")));
-    EXPECT_FALSE(states.at(QStringLiteral("mnuPopupConvert")));
-    EXPECT_TRUE(states.at(QStringLiteral("mnuPopupEdit")));
-    popup->close();
+    auto* reports = child<QListWidget>(u"lstReports"_s);
+    auto* popup = child<QMenu>(u"mnuPopup"_s);
+    const auto rightClick = [&](int row, int selected, bool enabled, const QStringList& names) {
+        reports->setCurrentRow(selected);
+        const QStringList before = texts(reports, true);
+        QTest::mouseClick(reports->viewport(), Qt::RightButton, {}, centreOf(reports, row));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return popup->isVisible(); }));
+        EXPECT_EQ(texts(reports, true), before);
+        EXPECT_EQ(entries(popup, enabled), names);
+        popup->close();
+    };
+    rightClick(1, -1, true, {u"mnuPopupNew"_s});
+    rightClick(1, 0, false, {});
+    switchOutput(1);
+    rightClick(0, 0, false, {u"mnuPopupConvert"_s, u"mnuPopupEditTemplate"_s});
 }
 
 TEST_F(MenusTest, DoubleClickEditsOnlyASelectedReport) {
-    store(QStringLiteral("ReportsListIndex"), QStringLiteral("-1"));
+    store({{u"ReportsListIndex"_s, u"-1"_s}});
     start();
-    auto* reports = child<QListWidget>(QStringLiteral("lstReports"));
-    QSignalSpy edits(child<QAction>(QStringLiteral("mnuPopupEdit")), &QAction::triggered);
-    const QPoint below(10, reports->viewport()->height() - 5);
-    QTest::mouseDClick(reports->viewport(), Qt::LeftButton, {}, below);
+    auto* reports = child<QListWidget>(u"lstReports"_s);
+    QSignalSpy edits(child<QAction>(u"mnuPopupEdit"_s), &QAction::triggered);
+    QTest::mouseDClick(reports->viewport(), Qt::LeftButton, {}, QPoint(10, reports->viewport()->height() - 5));
     EXPECT_EQ(edits.count(), 0);
     QTest::mouseClick(reports->viewport(), Qt::LeftButton, {}, centreOf(reports, 1));
     QTest::mouseDClick(reports->viewport(), Qt::LeftButton, {}, centreOf(reports, 1));
@@ -109,44 +80,39 @@ TEST_F(MenusTest, DoubleClickEditsOnlyASelectedReport) {
 
 TEST_F(MenusTest, ManagerFilterEnablesTheUsersAndAllUsersClearsThem) {
     start();
-    auto* users = child<QListWidget>(QStringLiteral("lstUsers"));
-    auto* selected = child<QRadioButton>(QStringLiteral("optManagedby(1)"));
-    child<QTabWidget>(QStringLiteral("mstSSTab"))->setCurrentIndex(1);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(m_window.get()));
+    auto* users = child<QListWidget>(u"lstUsers"_s);
+    child<QTabWidget>(u"mstSSTab"_s)->setCurrentIndex(1);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     QCoreApplication::processEvents();
-    clickOption(selected);
+    clickOption(child<QRadioButton>(u"optManagedby(1)"_s));
     EXPECT_TRUE(users->isEnabled());
-    EXPECT_TRUE(texts(users, true).isEmpty());
     QTest::mouseClick(users->viewport(), Qt::LeftButton, {}, centreOf(users, 3));
-    EXPECT_EQ(texts(users, true), QStringList{QStringLiteral("Dana Reyes")});
-    clickOption(child<QRadioButton>(QStringLiteral("optManagedby(0)")));
+    EXPECT_EQ(texts(users, true), QStringList{u"Dana Reyes"_s});
+    clickOption(child<QRadioButton>(u"optManagedby(0)"_s));
     EXPECT_FALSE(users->isEnabled());
     EXPECT_TRUE(texts(users, true).isEmpty());
     // Closing with no user selected keeps the stored users.
-    store(QStringLiteral("lstUsers0"), QStringLiteral("Bob"));
-    m_window->close();
-    EXPECT_EQ(setting(QStringLiteral("lstUsers0")), QStringLiteral("Bob"));
+    store({{u"lstUsers0"_s, u"Bob"_s}});
+    window->close();
+    EXPECT_EQ(setting(u"lstUsers0"_s), u"Bob"_s);
 }
 
-TEST_F(MenusTest, ManualOpensThroughTheShellAndAboutShowsTheProductName) {
+TEST_F(MenusTest, ANewTemplateFolderListsItsReportsAtTheNextOutputSwitch) {
+    const QString other = env.path(u"other"_s);
+    addExcelReport(other, u"Budget"_s);
     start();
-    platform.setShellAccepts(false); // a failure is not reported
-    child<QAction>(QStringLiteral("mnuManual"))->trigger();
-    ASSERT_EQ(platform.shellOpens.size(), 1u);
-    const core::ShellRequest& open = platform.shellOpens[0];
-    EXPECT_EQ(open.verb, QStringLiteral("Open"));
-    EXPECT_EQ(open.file, QDir(env.programFolder()).filePath(QStringLiteral("Tallivo_manual.pdf")));
-    EXPECT_EQ(open.parameters, QString());
-    EXPECT_EQ(open.folder, env.programFolder());
-    EXPECT_EQ(open.showCode, 5);
-
-    QString title;
-    QTimer::singleShot(0, m_window.get(), [&] {
-        QWidget* about = QApplication::activeModalWidget();
-        ASSERT_NE(about, nullptr);
-        title = about->windowTitle();
-        about->close();
+    platform.expectFolder(other);
+    platform.expectMessage(u"You need to restart the program for the changes to take effect."_s);
+    QTimer::singleShot(0, window.get(), [] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        QTest::mouseClick(dialog->findChild<QPushButton*>(u"cmdBrowse"_s), Qt::LeftButton);
+        QTest::mouseClick(dialog->findChild<QPushButton*>(u"cmdOK"_s), Qt::LeftButton);
     });
-    child<QAction>(QStringLiteral("mnuAbout"))->trigger();
-    EXPECT_EQ(title, QStringLiteral("Tallivo"));
+    child<QAction>(u"mnuTemplateFolder"_s)->trigger();
+    switchOutput(1);
+    switchOutput(0);
+    EXPECT_EQ(texts(child<QListWidget>(u"lstReports"_s)), QStringList{u"Budget"_s});
 }
+
+} // namespace

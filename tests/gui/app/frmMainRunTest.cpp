@@ -1,51 +1,44 @@
-#include "MainWindowFixture.h"
+#include "support/gui/MainWindowFixture.h"
 
-#include "core/settings/SettingsStore.h"
-#include "support/standin/StandinFixtures.h"
-
-#include <QDir>
-#include <QFile>
 #include <QProgressDialog>
-#include <QTest>
 
-using testing_support::MainWindowFixture;
+using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString Definition = QStringLiteral("FieldsIncluded=16\f2\f\r\nFieldNamesIncluded=City\fCompany\f\r\n"
-                                          "Sort0=16\r\nSortType0=S\r\nSortOrder0=1\r\n");
-
-} // namespace
-
-class RunTest : public MainWindowFixture {
+// Runs cover ACT!'s current lookup, which is all contacts.
+class RunTest : public testing_support::MainWindowFixture {
 protected:
-    RunTest() {
-        for (const char* name : {"Contacts by City.DXL", "agenda.DXL", "Phone List.DCS"}) {
-            QFile file(QDir(env.programFolder()).filePath(QStringLiteral("Templates/") + QString::fromLatin1(name)));
-            EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-            file.write(Definition.toUtf8());
-        }
-        store(QStringLiteral("Report2"), QStringLiteral("-1")); // all contacts
-        store(QStringLiteral("Report1"), QStringLiteral("0"));
-    }
-
-    void clickRun() { QTest::mouseClick(child<QPushButton>(QStringLiteral("cmdOK")), Qt::LeftButton); }
-    QByteArray read(const QString& path) const {
+    void clickRun() { QTest::mouseClick(child<QPushButton>(u"cmdOK"_s), Qt::LeftButton); }
+    static QByteArray read(const QString& path) {
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
     }
-    QString dataFile() const { return QDir(env.programFolder()).filePath(QStringLiteral("data.CSV")); }
+    QString dataFile() const { return env.programFolder() + u"/data.CSV"_s; }
 };
 
-TEST_F(RunTest, NothingSelectedAsksForAReportAndShowsTheFirstTab) {
-    store(QStringLiteral("ReportsListIndex"), QStringLiteral("-1"));
+TEST_F(RunTest, RunOrEnterWithNoReportSelectedAsksForOneOnTheFirstTab) {
+    store({{u"ReportsListIndex"_s, u"-1"_s}});
     start();
-    child<QTabWidget>(QStringLiteral("mstSSTab"))->setCurrentIndex(1);
-    platform.expectMessage(QStringLiteral("You need to select a report!"));
-    clickRun();
-    EXPECT_EQ(child<QTabWidget>(QStringLiteral("mstSSTab"))->currentIndex(), 0);
-    EXPECT_EQ(platform.messages.back().title, QStringLiteral("Tallivo"));
+    auto* tabs = child<QTabWidget>(u"mstSSTab"_s);
+    QWidget* reports = child(u"lstReports"_s);
+    // A main window has no default button: Enter presses the focused button, or else Run.
+    const std::function<void()> triggers[] = {[&] { clickRun(); }, [&] { QTest::keyClick(reports, Qt::Key_Return); },
+                                              [&] { QTest::keyClick(window.get(), Qt::Key_Enter); }};
+    for (const auto& trigger : triggers) {
+        tabs->setCurrentIndex(1);
+        reports->setFocus();
+        platform.expectMessage(u"You need to select a report!"_s);
+        trigger();
+        EXPECT_EQ(tabs->currentIndex(), 0);
+    }
     EXPECT_FALSE(QFile::exists(dataFile()));
+
+    QWidget* close = child(u"cmdCancel"_s);
+    close->setFocus();
+    QTest::keyClick(close, Qt::Key_Return);
+    EXPECT_EQ(platform.endings, std::vector<int>{0});
+    EXPECT_FALSE(window->isVisible());
 }
 
 TEST_F(RunTest, ExcelRunHandsOffToTheLauncherAndEnds) {
@@ -53,72 +46,48 @@ TEST_F(RunTest, ExcelRunHandsOffToTheLauncherAndEnds) {
     clickRun();
     EXPECT_EQ(read(dataFile()), QByteArray("\"Lima\",\"\"\r\n\"Lyon\",\"\"\r\n\"Oslo\",\"\"\r\n"));
     ASSERT_EQ(platform.shellOpens.size(), 1u);
-    EXPECT_EQ(platform.shellOpens[0].verb, QStringLiteral("open"));
-    EXPECT_EQ(platform.shellOpens[0].file, QDir(env.programFolder()).filePath(QStringLiteral("LaunchIt.XLS")));
-    EXPECT_EQ(platform.shellOpens[0].folder, env.programFolder());
-    EXPECT_EQ(core::SettingsStore().GetSetting(QStringLiteral("Report"), QStringLiteral("Path")),
-              QDir(env.programFolder()).filePath(QStringLiteral("Templates/agenda.XLT")));
+    EXPECT_TRUE(platform.shellOpens[0].file.endsWith(u"/LaunchIt.XLS"_s));
     EXPECT_EQ(platform.endings, std::vector<int>{0});
 }
 
-TEST_F(RunTest, ExcelRunWhoseLauncherCannotBeOpenedKeepsTheWindow) {
+TEST_F(RunTest, AFailedRunKeepsTheWindow) {
     start();
     platform.setShellAccepts(false);
-    platform.expectMessage(QStringLiteral("The report is ready, but %1 could not be opened.")
-                               .arg(QDir(env.programFolder()).filePath(QStringLiteral("LaunchIt.XLS"))));
+    platform.expectMessage(
+        u"The report is ready, but %1 could not be opened."_s.arg(env.programFolder() + u"/LaunchIt.XLS"_s));
     clickRun();
+    QFile::remove(reportFolder + u"/agenda.DXL"_s);
+    platform.expectMessage(u"The definition file for this report is missing!"_s);
+    platform.expectMessage(u"Unable to access this report definition file!"_s);
+    clickRun();
+    EXPECT_EQ(platform.messages[1].icon, gui::MessageIcon::Exclamation);
+    EXPECT_EQ(platform.messages[2].icon, gui::MessageIcon::None);
     EXPECT_TRUE(platform.endings.empty());
-    EXPECT_TRUE(m_window->isVisible());
+    EXPECT_TRUE(window->isVisible());
 }
 
 TEST_F(RunTest, CsvRunSavesWhereTheUserSaysOrNowhereWhenCancelled) {
-    store(QStringLiteral("cboOutput"), QStringLiteral("1"));
+    store({{u"cboOutput"_s, u"1"_s}});
     start();
     platform.expectSaveFile(std::nullopt);
     clickRun();
-    ASSERT_EQ(platform.saveRequests.size(), 1u);
-    EXPECT_EQ(platform.saveRequests[0].initialPath, QDir(env.programFolder()).filePath(QStringLiteral("CSV Files")));
-    EXPECT_EQ(platform.saveRequests[0].filter, QStringLiteral("CSV Files (*.CSV)"));
-    EXPECT_EQ(platform.saveRequests[0].defaultSuffix, QStringLiteral("CSV"));
-    EXPECT_EQ(platform.saveRequests[0].name, QStringLiteral("dlgCSV"));
     EXPECT_TRUE(platform.endings.empty());
 
-    const QString chosen = env.path(QStringLiteral("export"));
+    // A name without an extension gets ".CSV".
+    const QString chosen = env.path(u"export"_s);
     platform.expectSaveFile(chosen);
     clickRun();
-    EXPECT_EQ(read(chosen + QStringLiteral(".CSV")),
+    EXPECT_EQ(read(chosen + u".CSV"_s),
               QByteArray("\"City\",\"Company\"\r\n\"Lima\",\"\"\r\n\"Lyon\",\"\"\r\n\"Oslo\",\"\"\r\n"));
-    EXPECT_EQ(read(chosen + QStringLiteral(".CSV")), read(dataFile()));
     EXPECT_EQ(platform.endings, std::vector<int>{0});
 }
 
-TEST_F(RunTest, MissingDefinitionAndEmptyReportKeepTheWindowOpen) {
-    start();
-    QFile::remove(QDir(env.programFolder()).filePath(QStringLiteral("Templates/agenda.DXL")));
-    platform.expectMessage(QStringLiteral("The definition file for this report is missing!"));
-    platform.expectMessage(QStringLiteral("Unable to access this report definition file!"));
-    clickRun();
-    EXPECT_EQ(platform.messages[0].icon, gui::MessageIcon::Exclamation);
-    EXPECT_EQ(platform.messages[1].icon, gui::MessageIcon::None);
-
-    child<QListWidget>(QStringLiteral("lstReports"))->setCurrentRow(1);
-    QTest::mouseClick(child<QRadioButton>(QStringLiteral("optReport(0)")), Qt::LeftButton, {}, QPoint(6, 8));
-    platform.expectMessage(QStringLiteral("There is no data to display or export!"));
-    clickRun();
-    EXPECT_EQ(platform.messages.back().title, QStringLiteral("Empty Report"));
-    EXPECT_EQ(platform.messages.back().icon, gui::MessageIcon::Exclamation);
-    EXPECT_TRUE(platform.endings.empty());
-}
-
 TEST_F(RunTest, CancellingTheProgressDialogKeepsThePreviousDataFile) {
-    QFile previous(dataFile());
-    ASSERT_TRUE(previous.open(QIODevice::WriteOnly));
-    previous.write("\"previous\"\r\n");
-    previous.close();
+    writeFile(dataFile(), u"\"previous\"\r\n"_s);
     start().setProgressDelay(0);
     QTimer canceller;
-    QObject::connect(&canceller, &QTimer::timeout, m_window.get(), [this] {
-        if (auto* progress = m_window->findChild<QProgressDialog*>(QStringLiteral("frmProgress")))
+    QObject::connect(&canceller, &QTimer::timeout, window.get(), [this] {
+        if (auto* progress = child<QProgressDialog>(u"frmProgress"_s))
             progress->cancel();
     });
     canceller.start(0);
@@ -127,5 +96,7 @@ TEST_F(RunTest, CancellingTheProgressDialogKeepsThePreviousDataFile) {
     EXPECT_EQ(read(dataFile()), QByteArray("\"previous\"\r\n"));
     EXPECT_TRUE(platform.shellOpens.empty());
     EXPECT_TRUE(platform.endings.empty());
-    EXPECT_TRUE(m_window->isVisible());
+    EXPECT_TRUE(window->isVisible());
 }
+
+} // namespace

@@ -1,109 +1,100 @@
-#include "MainWindowFixture.h"
+#include "support/gui/MainWindowFixture.h"
 
-#include "support/standin/StandinFixtures.h"
-
-#include <QDir>
 #include <QElapsedTimer>
-#include <QTest>
 
-using testing_support::MainWindowFixture;
-using testing_support::texts;
+using namespace Qt::StringLiterals;
+using testing_support::requestClose;
+using testing_support::standinState;
 
-class ShutdownTest : public MainWindowFixture {};
+namespace {
+
+class ShutdownTest : public testing_support::MainWindowFixture {
+protected:
+    bool ended(int timeoutMs = 1500) {
+        return QTest::qWaitFor([&] { return !platform.endings.empty(); }, timeoutMs);
+    }
+    // Asks to close and gives the request time to be carried out: true when it was acknowledged but put off.
+    bool closeRequestWaits() {
+        requestClose();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return clientState() == "1"; }, 1500));
+        QTest::qWait(300);
+        return window->isVisible() && platform.endings.empty();
+    }
+};
 
 TEST_F(ShutdownTest, RestartClosesTheDatabaseReopensItThroughTheShellAndEndsOnTheSecondTick) {
-    gui::frmMain& window = start();
-    window.setRestartFlag(true);
+    start().setRestartFlag(true);
     QElapsedTimer clock;
     clock.start();
-    window.Form_Unload();
+    window->Form_Unload();
     // ACT! command 150 closed the database before the shell reopened it.
-    EXPECT_EQ(testing_support::standinState("database"), "");
-    EXPECT_EQ(testing_support::standinState("running"), "1");
-    EXPECT_EQ(setting(QStringLiteral("cboOutput")), QStringLiteral("0"));
+    EXPECT_EQ(standinState("database"), "");
+    EXPECT_EQ(standinState("running"), "1");
+    EXPECT_EQ(setting(u"cboOutput"_s), u"0"_s);
     ASSERT_EQ(platform.shellOpens.size(), 1u);
-    EXPECT_EQ(platform.shellOpens[0].verb, QStringLiteral("open"));
+    EXPECT_EQ(platform.shellOpens[0].verb, u"open"_s);
     EXPECT_EQ(platform.shellOpens[0].file, database);
-    EXPECT_EQ(platform.shellOpens[0].parameters, QString());
-    EXPECT_EQ(platform.shellOpens[0].folder, env.programFolder());
-    EXPECT_EQ(platform.shellOpens[0].showCode, 5);
-    EXPECT_FALSE(window.isVisible());
+    EXPECT_FALSE(window->isVisible());
 
     // A close request now is acknowledged but not obeyed: the timer ends the program.
-    testing_support::requestClose();
+    requestClose();
     QTest::qWait(1500);
     EXPECT_TRUE(platform.endings.empty()) << "ended on the first tick";
-    ASSERT_TRUE(waitFor([&] { return !platform.endings.empty(); }, 2000));
+    ASSERT_TRUE(ended(2000));
     EXPECT_GE(clock.elapsed(), 1900);
     EXPECT_EQ(platform.endings, std::vector<int>{0});
 }
 
 TEST_F(ShutdownTest, CloseRequestFromActSavesAndEnds) {
     start();
-    child<QComboBox>(QStringLiteral("cboOutput"))->setCurrentIndex(1);
-    testing_support::requestClose();
-    ASSERT_TRUE(waitFor([&] { return !platform.endings.empty(); }, 1500));
-    EXPECT_FALSE(m_window->isVisible());
-    EXPECT_EQ(setting(QStringLiteral("cboOutput")), QStringLiteral("1"));
-    // Acknowledged (then unregistered at release).
-    const std::string client = "client." + std::to_string(QCoreApplication::applicationPid());
-    EXPECT_EQ(testing_support::standinState(client), "");
+    child<QComboBox>(u"cboOutput"_s)->setCurrentIndex(1);
+    requestClose();
+    ASSERT_TRUE(ended());
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(setting(u"cboOutput"_s), u"1"_s);
+    EXPECT_EQ(clientState(), ""); // unregistered at release
 }
 
 TEST_F(ShutdownTest, CloseRequestWhileADialogIsOpenWaitsForTheDialog) {
     start();
-    bool stillOpenUnderDialog = false;
-    QTimer::singleShot(0, m_window.get(), [&] {
+    bool waited = false;
+    QTimer::singleShot(0, window.get(), [&] {
         QWidget* dialog = QApplication::activeModalWidget();
         ASSERT_NE(dialog, nullptr);
-        testing_support::requestClose();
-        // Acknowledged at once, carried out later.
-        const std::string client = "client." + std::to_string(QCoreApplication::applicationPid());
-        EXPECT_TRUE(QTest::qWaitFor([&] { return testing_support::standinState(client) == "1"; }, 1500));
-        QTest::qWait(300);
-        stillOpenUnderDialog = m_window->isVisible() && platform.endings.empty();
+        waited = closeRequestWaits();
         dialog->close();
     });
-    child<QAction>(QStringLiteral("mnuTemplateFolder"))->trigger();
-    EXPECT_TRUE(stillOpenUnderDialog);
-    ASSERT_TRUE(waitFor([&] { return !platform.endings.empty(); }, 1500));
-    EXPECT_FALSE(m_window->isVisible());
+    child<QAction>(u"mnuTemplateFolder"_s)->trigger();
+    EXPECT_TRUE(waited);
+    ASSERT_TRUE(ended());
+    EXPECT_FALSE(window->isVisible());
 }
 
-TEST_F(ShutdownTest, UnusableStoredValuesAreReportedOnceAndStartupFinishes) {
-    store(QStringLiteral("cboOutput"), QStringLiteral("CSV"));
-    store(QStringLiteral("ReportsListIndex"), QStringLiteral("-2"));
-    store(QStringLiteral("Report0"), QStringLiteral("yes"));
-    store(QStringLiteral("ManagedBy1"), QStringLiteral("1.5"));
-    platform.expectErrorBox(13, QStringLiteral("Type mismatch"), QStringLiteral("frmMain"),
-                            QStringLiteral("Form_Load"));
-    platform.expectErrorBox(380, QStringLiteral("Invalid property value"), QStringLiteral("frmMain"),
-                            QStringLiteral("Form_Load"));
-    platform.expectErrorBox(13, QStringLiteral("Type mismatch"), QStringLiteral("frmMain"),
-                            QStringLiteral("Form_Load"));
-    platform.expectErrorBox(13, QStringLiteral("Type mismatch"), QStringLiteral("frmMain"),
-                            QStringLiteral("Form_Load"));
-    gui::frmMain& window = start();
-    EXPECT_TRUE(window.startupComplete());
-    EXPECT_EQ(child<QComboBox>(QStringLiteral("cboOutput"))->currentIndex(), 0);
-    EXPECT_EQ(texts(child<QListWidget>(QStringLiteral("lstReports")), true), QStringList{QStringLiteral("agenda")});
-    EXPECT_TRUE(child<QRadioButton>(QStringLiteral("optReport(1)"))->isChecked());
-    EXPECT_TRUE(child<QRadioButton>(QStringLiteral("optManagedby(0)"))->isChecked());
-    EXPECT_TRUE(child<QAction>(QStringLiteral("mnuEdit"))->isEnabled());
-    window.close();
-    EXPECT_EQ(setting(QStringLiteral("cboOutput")), QStringLiteral("0"));
+TEST_F(ShutdownTest, CloseRequestDuringARunBeforeItsProgressShowsWaitsForTheRun) {
+    // The current contact, and ACT! has none: the run ends in a message and would leave the window open.
+    store({{u"Report0"_s, u"-1"_s}, {u"Report1"_s, u"0"_s}});
+    start();
+    bool waited = false;
+    platform.expectMessage(u"There is no data to display or export!"_s, QMessageBox::Ok, [&] {
+        EXPECT_EQ(child(u"frmProgress"_s), nullptr);
+        waited = closeRequestWaits();
+    });
+    QTest::mouseClick(child<QPushButton>(u"cmdOK"_s), Qt::LeftButton);
+    EXPECT_TRUE(waited);
+    ASSERT_TRUE(ended());
+    EXPECT_FALSE(window->isVisible());
 }
 
 TEST_F(ShutdownTest, AStartupThatFailedPartWayKeepsTheStoredChoices) {
-    store(QStringLiteral("cboOutput"), QStringLiteral("1"));
+    store({{u"cboOutput"_s, u"1"_s}});
     // ACT! says a database is open, but it cannot be opened.
-    testing_support::openInStandin(env.path(QStringLiteral("gone.actdb")));
-    platform.expectErrorBox(1002, QString(), QStringLiteral("Module1"), QStringLiteral("Create_Database"));
-    gui::frmMain& window = start();
-    EXPECT_FALSE(window.startupComplete());
-    EXPECT_TRUE(window.isVisible());
-    window.close();
+    testing_support::openInStandin(env.path(u"gone.actdb"_s));
+    platform.expectErrorBox({"Module1", "Sub", "Create_Database"}, 1002);
+    EXPECT_FALSE(start().startupComplete());
+    EXPECT_TRUE(window->isVisible());
+    window->close();
     EXPECT_EQ(platform.endings, std::vector<int>{0});
-    EXPECT_EQ(setting(QStringLiteral("cboOutput")), QStringLiteral("1"));
-    EXPECT_EQ(setting(QStringLiteral("Report1")), QStringLiteral("<absent>"));
+    EXPECT_EQ(settings({u"cboOutput"_s, u"Report1"_s}), (QStringList{u"1"_s, u"<absent>"_s}));
 }
+
+} // namespace

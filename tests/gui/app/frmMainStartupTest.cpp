@@ -1,139 +1,140 @@
-#include "MainWindowFixture.h"
+#include "support/gui/MainWindowFixture.h"
 
 #include "core/platform/InstanceLock.h"
-#include "support/standin/StandinFixtures.h"
 
-#include <QDir>
-#include <QTest>
-
-using testing_support::MainWindowFixture;
+using namespace Qt::StringLiterals;
 using testing_support::texts;
 
 namespace {
 
-const QStringList Users = {QStringLiteral("Alex Moreau"), QStringLiteral("Bob"), QStringLiteral("Bob Smith"),
-                           QStringLiteral("Dana Reyes"), QStringLiteral("Eli Novak")};
-
-} // namespace
-
-class StartupTest : public MainWindowFixture {};
+class StartupTest : public testing_support::MainWindowFixture {
+protected:
+    QListWidget* reports() const { return child<QListWidget>(u"lstReports"_s); }
+};
 
 TEST_F(StartupTest, FirstRunWithNoStoredKeys) {
-    gui::frmMain& window = start();
-    ASSERT_TRUE(window.startupComplete());
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Tallivo"));
-    EXPECT_EQ(child<QTabWidget>(QStringLiteral("mstSSTab"))->currentIndex(), 0);
-    auto* cbo = child<QComboBox>(QStringLiteral("cboOutput"));
-    ASSERT_EQ(cbo->count(), 2);
-    EXPECT_EQ(cbo->itemText(0), QStringLiteral("Excel Report"));
-    EXPECT_EQ(cbo->itemText(1), QStringLiteral("CSV File (Export)"));
-    EXPECT_EQ(cbo->currentIndex(), 0);
-    // Sorted ignoring case; the first report selected.
-    auto* reports = child<QListWidget>(QStringLiteral("lstReports"));
-    EXPECT_EQ(texts(reports), (QStringList{QStringLiteral("agenda"), QStringLiteral("Contacts by City")}));
-    EXPECT_EQ(texts(reports, true), QStringList{QStringLiteral("agenda")});
-    EXPECT_TRUE(child<QRadioButton>(QStringLiteral("optReport(1)"))->isChecked());
-    EXPECT_FALSE(child<QRadioButton>(QStringLiteral("optReport(0)"))->isChecked());
-    EXPECT_TRUE(child<QRadioButton>(QStringLiteral("optManagedby(0)"))->isChecked());
-    auto* users = child<QListWidget>(QStringLiteral("lstUsers"));
-    EXPECT_EQ(texts(users), Users);
-    EXPECT_EQ(users->item(2)->data(Qt::UserRole).toInt(), 3);
+    ASSERT_TRUE(start().startupComplete());
+    EXPECT_EQ(child<QComboBox>(u"cboOutput"_s)->currentIndex(), 0);
+    EXPECT_EQ(texts(reports()), (QStringList{u"agenda"_s, u"Contacts by City"_s}));
+    EXPECT_EQ(texts(reports(), true), QStringList{u"agenda"_s});
+    EXPECT_TRUE(child<QRadioButton>(u"optReport(1)"_s)->isChecked());
+    EXPECT_TRUE(child<QRadioButton>(u"optManagedby(0)"_s)->isChecked());
+    auto* users = child<QListWidget>(u"lstUsers"_s);
     EXPECT_TRUE(texts(users, true).isEmpty());
     EXPECT_FALSE(users->isEnabled());
     // Start-up saved ACT!'s lookup and registered for ACT!'s close requests.
-    EXPECT_TRUE(QFile::exists(QDir(env.programFolder()).filePath(QStringLiteral("~currentLU.lku"))));
-    const std::string client = "client." + std::to_string(QCoreApplication::applicationPid());
-    EXPECT_NE(testing_support::standinState(client), "");
+    EXPECT_TRUE(QFile::exists(env.programFolder() + u"/~currentLU.lku"_s));
+    EXPECT_NE(clientState(), "");
 
-    QTest::mouseClick(child<QPushButton>(QStringLiteral("cmdCancel")), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(u"cmdCancel"_s), Qt::LeftButton);
     EXPECT_EQ(platform.endings, std::vector<int>{0});
-    EXPECT_EQ(setting(QStringLiteral("Report0")), QStringLiteral("0"));
-    EXPECT_EQ(setting(QStringLiteral("Report1")), QStringLiteral("-1"));
-    EXPECT_EQ(setting(QStringLiteral("ManagedBy0")), QStringLiteral("-1"));
-    EXPECT_EQ(setting(QStringLiteral("cboOutput")), QStringLiteral("0"));
-    EXPECT_EQ(setting(QStringLiteral("ReportsListIndex")), QStringLiteral("0"));
-    EXPECT_EQ(setting(QStringLiteral("lstUsers0")), QStringLiteral("<absent>"));
-    EXPECT_EQ(testing_support::standinState(client), "");
+    EXPECT_EQ(
+        settings({u"Report0"_s, u"Report1"_s, u"ManagedBy0"_s, u"cboOutput"_s, u"ReportsListIndex"_s, u"lstUsers0"_s}),
+        (QStringList{u"0"_s, u"-1"_s, u"-1"_s, u"0"_s, u"0"_s, u"<absent>"_s}));
+    EXPECT_EQ(clientState(), "");
 }
 
-TEST_F(StartupTest, StoredChoicesComeBackAndUsersMatchWholeNames) {
-    store(QStringLiteral("cboOutput"), QStringLiteral("1"));
-    store(QStringLiteral("ReportsListIndex"), QStringLiteral("0"));
-    store(QStringLiteral("Report1"), QStringLiteral("0"));
-    store(QStringLiteral("Report2"), QStringLiteral("-1"));
-    store(QStringLiteral("ManagedBy0"), QStringLiteral("0"));
-    store(QStringLiteral("ManagedBy1"), QStringLiteral("1")); // any non-zero number is true
-    store(QStringLiteral("lstUsers0"), QStringLiteral("Bob Smith\fEli Novak"));
+TEST_F(StartupTest, StoredChoicesComeBackAndUsersMatchWholeNamesWithCase) {
+    store({{u"cboOutput"_s, u"1"_s},
+           {u"Report1"_s, u"0"_s},
+           {u"Report2"_s, u"-1"_s},
+           {u"ManagedBy0"_s, u"0"_s},
+           {u"ManagedBy1"_s, u"1"_s}, // any non-zero number is true
+           {u"lstUsers0"_s, u"bob\fBob Smith\fEli Novak"_s}});
     start();
-    EXPECT_EQ(child<QComboBox>(QStringLiteral("cboOutput"))->currentIndex(), 1);
-    EXPECT_EQ(texts(child<QListWidget>(QStringLiteral("lstReports"))), QStringList{QStringLiteral("Phone List")});
-    EXPECT_TRUE(child<QRadioButton>(QStringLiteral("optReport(2)"))->isChecked());
-    EXPECT_FALSE(child<QRadioButton>(QStringLiteral("optReport(1)"))->isChecked());
-    EXPECT_TRUE(child<QRadioButton>(QStringLiteral("optManagedby(1)"))->isChecked());
-    auto* users = child<QListWidget>(QStringLiteral("lstUsers"));
+    EXPECT_EQ(texts(reports(), true), QStringList{u"Phone List"_s});
+    EXPECT_TRUE(child<QRadioButton>(u"optReport(2)"_s)->isChecked());
+    EXPECT_TRUE(child<QRadioButton>(u"optManagedby(1)"_s)->isChecked());
+    auto* users = child<QListWidget>(u"lstUsers"_s);
     EXPECT_TRUE(users->isEnabled());
-    // "Bob Smith" stored must not select "Bob".
-    EXPECT_EQ(texts(users, true), (QStringList{QStringLiteral("Bob Smith"), QStringLiteral("Eli Novak")}));
+    // Neither "bob" nor "Bob Smith" selects "Bob".
+    EXPECT_EQ(texts(users, true), (QStringList{u"Bob Smith"_s, u"Eli Novak"_s}));
 
     users->item(2)->setSelected(false);
     users->item(1)->setSelected(true);
-    m_window->close();
-    EXPECT_EQ(setting(QStringLiteral("lstUsers0")), QStringLiteral("Bob\fEli Novak"));
-    EXPECT_EQ(setting(QStringLiteral("ManagedBy1")), QStringLiteral("-1"));
-    EXPECT_EQ(setting(QStringLiteral("Report2")), QStringLiteral("-1"));
-    EXPECT_EQ(setting(QStringLiteral("cboOutput")), QStringLiteral("1"));
+    window->close();
+    EXPECT_EQ(settings({u"lstUsers0"_s, u"ManagedBy1"_s, u"Report2"_s, u"cboOutput"_s}),
+              (QStringList{u"Bob\fEli Novak"_s, u"-1"_s, u"-1"_s, u"1"_s}));
 }
 
 TEST_F(StartupTest, ReportIndexBeyondTheListSelectsTheFirstAndMinusOneNothing) {
-    store(QStringLiteral("ReportsListIndex"), QStringLiteral("7"));
-    start();
-    EXPECT_EQ(texts(child<QListWidget>(QStringLiteral("lstReports")), true), QStringList{QStringLiteral("agenda")});
-    m_window->close();
-    EXPECT_EQ(setting(QStringLiteral("ReportsListIndex")), QStringLiteral("0"));
+    const std::tuple<QString, QStringList, QString> cases[] = {{u"7"_s, {u"agenda"_s}, u"0"_s}, {u"-1"_s, {}, u"-1"_s}};
+    for (const auto& [index, selected, saved] : cases) {
+        store({{u"ReportsListIndex"_s, index}});
+        start();
+        EXPECT_EQ(texts(reports(), true), selected) << index.toStdString();
+        window->close();
+        EXPECT_EQ(setting(u"ReportsListIndex"_s), saved) << index.toStdString();
+    }
+}
 
-    store(QStringLiteral("ReportsListIndex"), QStringLiteral("-1"));
-    start();
-    EXPECT_TRUE(texts(child<QListWidget>(QStringLiteral("lstReports")), true).isEmpty());
-    m_window->close();
-    EXPECT_EQ(setting(QStringLiteral("ReportsListIndex")), QStringLiteral("-1"));
+TEST_F(StartupTest, ReportsSortIgnoringCaseWithNamesDifferingOnlyInCaseInAFixedOrder) {
+    for (const QStringList& made : {QStringList{u"sales"_s, u"Sales"_s, u"apple"_s, u"Zeta"_s},
+                                    QStringList{u"Zeta"_s, u"apple"_s, u"Sales"_s, u"sales"_s}}) {
+        const QString folder = env.path(made.constFirst());
+        for (const QString& name : made)
+            addExcelReport(folder, name);
+        store({{u"TemplatesFolder"_s, folder}});
+        start();
+        EXPECT_EQ(texts(reports()), (QStringList{u"apple"_s, u"Sales"_s, u"sales"_s, u"Zeta"_s}))
+            << "made as " << made.join(u' ').toStdString();
+    }
+}
+
+TEST_F(StartupTest, AnEmptyOrMissingReportFolderStartsWithNothingToEditAndNoBox) {
+    QDir().mkpath(env.path(u"empty"_s));
+    for (const QString& folder : {env.path(u"empty"_s), env.path(u"missing"_s)}) {
+        store({{u"TemplatesFolder"_s, folder}});
+        ASSERT_TRUE(start().startupComplete()) << folder.toStdString();
+        EXPECT_EQ(reports()->count(), 0) << folder.toStdString();
+        for (const char* name : {"mnuEdit", "mnuDelete", "mnuDuplicate", "mnuRename"})
+            EXPECT_FALSE(child<QAction>(QString::fromLatin1(name))->isEnabled()) << name << " " << folder.toStdString();
+        EXPECT_TRUE(platform.messages.empty()) << folder.toStdString();
+    }
+}
+
+TEST_F(StartupTest, UnusableStoredValuesAreReportedOnceAndStartupFinishes) {
+    store({{u"cboOutput"_s, u"CSV"_s},
+           {u"ReportsListIndex"_s, u"-2"_s},
+           {u"Report0"_s, u"yes"_s},
+           {u"ManagedBy1"_s, u"1.5"_s}});
+    for (const long error : {13, 380, 13, 13}) // in the order of the controls
+        platform.expectErrorBox({"frmMain", "Sub", "Form_Load"}, error);
+    ASSERT_TRUE(start().startupComplete());
+    EXPECT_EQ(child<QComboBox>(u"cboOutput"_s)->currentIndex(), 0);
+    EXPECT_EQ(texts(reports(), true), QStringList{u"agenda"_s});
+    EXPECT_TRUE(child<QRadioButton>(u"optReport(1)"_s)->isChecked());
+    EXPECT_TRUE(child<QRadioButton>(u"optManagedby(0)"_s)->isChecked());
+    window->close();
+    EXPECT_EQ(setting(u"cboOutput"_s), u"0"_s);
 }
 
 TEST_F(StartupTest, RefusalsShowTheirTextsEndTheProgramAndWriteNoSettings) {
-    struct Case {
-        const char* name;
-        std::function<void()> arrange;
-        QString text;
-        gui::MessageIcon icon;
-    };
     core::InstanceLock otherInstance;
-    const Case cases[] = {
-        {"second instance", [&] { ASSERT_TRUE(otherInstance.tryLock()); },
-         QStringLiteral("An instance of this program is already running!"), gui::MessageIcon::None},
-        {"ACT! without a database", [] { testing_support::openInStandin(QString()); },
-         QStringLiteral("Please open an ACT database prior to running Tallivo!"), gui::MessageIcon::Exclamation},
-        {"ACT! unreachable",
-         [&] {
+    const std::tuple<std::function<void()>, QString, gui::MessageIcon> cases[] = {
+        {[&] { ASSERT_TRUE(otherInstance.tryLock()); }, u"An instance of this program is already running!"_s,
+         gui::MessageIcon::None},
+        {[] { testing_support::openInStandin(QString()); }, u"Please open an ACT database prior to running Tallivo!"_s,
+         gui::MessageIcon::Exclamation},
+        {[&] {
              QFile::remove(env.stateFile());
              QDir().mkpath(env.stateFile());
          },
-         QStringLiteral("Unable to communicate with ACT!\rPlease run actreg.exe located in the ACT folder and try "
-                        "again"),
+         u"Unable to communicate with ACT!\rPlease run actreg.exe located in the ACT folder and try again"_s,
          gui::MessageIcon::Critical},
     };
-    for (const Case& c : cases) {
-        c.arrange();
-        platform.expectMessage(c.text);
-        platform.messages.clear();
+    for (const auto& [arrange, text, icon] : cases) {
+        arrange();
+        platform.expectMessage(text);
         platform.endings.clear();
-        m_window = std::make_unique<gui::frmMain>(*backend);
-        EXPECT_FALSE(m_window->Form_Load()) << c.name;
-        ASSERT_EQ(platform.messages.size(), 1u) << c.name;
-        EXPECT_EQ(platform.messages[0].title, QStringLiteral("Tallivo")) << c.name;
-        EXPECT_EQ(platform.messages[0].icon, c.icon) << c.name;
-        EXPECT_EQ(platform.messages[0].buttons, QMessageBox::Ok) << c.name;
-        EXPECT_EQ(platform.endings, std::vector<int>{0}) << c.name;
-        m_window.reset();
+        EXPECT_FALSE(start().isVisible()) << text.toStdString();
+        EXPECT_EQ(platform.messages.back().title, u"Tallivo"_s);
+        EXPECT_EQ(platform.messages.back().icon, icon) << text.toStdString();
+        EXPECT_EQ(platform.endings, std::vector<int>{0}) << text.toStdString();
+        window.reset();
         otherInstance.unlock();
-        EXPECT_FALSE(settingsFileExists()) << c.name;
+        EXPECT_FALSE(QFile::exists(core::SettingsStore::defaultPath())) << text.toStdString();
     }
 }
+
+} // namespace

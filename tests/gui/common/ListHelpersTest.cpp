@@ -1,49 +1,42 @@
-#include "WidgetTest.h"
+#include "support/gui/WidgetTest.h"
 
 #include "act/UsersTable.h"
 #include "gui/common/ListHelpers.h"
 #include "gui/common/ListState.h"
 
-#include <QComboBox>
-#include <QSignalSpy>
 #include <QTest>
 
-#include <optional>
-#include <vector>
+#include <array>
+
+using namespace Qt::StringLiterals;
+using testing_support::texts;
 
 namespace {
 
-using testing_support::texts;
+const act::Error Closed{1009, "the connection to ACT! is closed"};
 
+// Users Ann, Bob and Cy; Count (failing 0) or the Name of one user fails as a closed connection does.
 class FakeUsersTable : public act::UsersTable {
 public:
-    explicit FakeUsersTable(std::vector<std::string> names) : m_names(std::move(names)) {}
+    explicit FakeUsersTable(int failing) : m_failing(failing) {}
 
-    std::optional<act::Error> countError;
-    int failingNumber = 0; // Name of this number fails
-
-    act::Result<int> Count() override {
-        if (countError)
-            return *countError;
-        return static_cast<int>(m_names.size());
-    }
+    act::Result<int> Count() override { return m_failing == 0 ? act::Result<int>(Closed) : act::Result<int>(3); }
     act::Result<std::string> Name(int number) override {
-        if (number == failingNumber || number < 1 || number > static_cast<int>(m_names.size()))
-            return act::Error{1009, "the connection to ACT! is closed"};
-        return m_names[static_cast<std::size_t>(number - 1)];
+        if (number == m_failing || number < 1 || number > 3)
+            return Closed;
+        return std::string(std::array{"Ann", "Bob", "Cy"}[static_cast<std::size_t>(number - 1)]);
     }
     act::Result<std::string> UniqueId(int number) override { return "U" + std::to_string(number); }
 
 private:
-    std::vector<std::string> m_names;
+    int m_failing;
 };
 
 // A shown list of five rows with the given selection mode.
 std::unique_ptr<QListWidget> listOfFive(QAbstractItemView::SelectionMode mode) {
     auto list = std::make_unique<QListWidget>();
     list->setSelectionMode(mode);
-    list->addItems(
-        {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d"), QStringLiteral("e")});
+    list->addItems({u"a"_s, u"b"_s, u"c"_s, u"d"_s, u"e"_s});
     list->show();
     return list;
 }
@@ -58,72 +51,33 @@ void clickRows(QListWidget* list, const QList<int>& rows) {
 
 class ListHelpersTest : public testing_support::WidgetTest {};
 
-TEST_F(ListHelpersTest, EmptyListEmptiesListsAndCombosAndLeavesEmptyOnesAlone) {
-    QListWidget list;
-    QSignalSpy listChanges(&list, &QListWidget::currentRowChanged);
-    gui::Empty_List(&list);
-    EXPECT_EQ(listChanges.count(), 0);
-    list.addItems({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
-    gui::Empty_List(&list);
-    EXPECT_EQ(list.count(), 0);
-
-    QComboBox combo;
-    QSignalSpy comboChanges(&combo, &QComboBox::currentIndexChanged);
-    gui::Empty_List(&combo);
-    EXPECT_EQ(comboChanges.count(), 0);
-    combo.addItems({QStringLiteral("a"), QStringLiteral("b")});
-    gui::Empty_List(&combo);
-    EXPECT_EQ(combo.count(), 0);
-}
-
-TEST_F(ListHelpersTest, LoadUsersAddsEveryUserWithTheirNumberAfterWhatTheListHeld) {
-    FakeUsersTable users({"Ann", "Bob", "Cy"});
-    QListWidget list;
-    list.addItem(QStringLiteral("kept"));
-    EXPECT_TRUE(gui::Load_Users(&list, users));
-    EXPECT_EQ(texts(&list), (QStringList{QStringLiteral("kept"), QStringLiteral("Ann"), QStringLiteral("Bob"),
-                                         QStringLiteral("Cy")}));
-    for (int number = 1; number <= 3; ++number)
-        EXPECT_EQ(list.item(number)->data(Qt::UserRole).toInt(), number);
-}
-
-TEST_F(ListHelpersTest, LoadUsersReportsActsErrorAndStops) {
-    struct Case {
-        std::optional<act::Error> countError;
-        int failingNumber;
-        QStringList added;
-    };
-    const Case cases[] = {
-        {act::Error{1002, "the database is unavailable"}, 0, {}},
-        {std::nullopt, 2, {QStringLiteral("Ann")}},
-    };
-    for (const Case& c : cases) {
-        FakeUsersTable users({"Ann", "Bob", "Cy"});
-        users.countError = c.countError;
-        users.failingNumber = c.failingNumber;
-        const act::Error expected = c.countError.value_or(act::Error{1009, "the connection to ACT! is closed"});
-        platform.expectErrorBox(expected.number, QString::fromStdString(expected.description),
-                                QStringLiteral("Library1"), QStringLiteral("Load_Users"));
+TEST_F(ListHelpersTest, LoadUsersAddsUsersWithTheirNumbersAfterWhatTheListHeldAndStopsAtActsError) {
+    const std::pair<int, QStringList> cases[] = {
+        {-1, {u"kept"_s, u"Ann"_s, u"Bob"_s, u"Cy"_s}}, {0, {u"kept"_s}}, {2, {u"kept"_s, u"Ann"_s}}};
+    for (const auto& [failing, listed] : cases) {
+        FakeUsersTable users(failing);
+        if (failing >= 0)
+            platform.expectErrorBox({"Library1", "Sub", "Load_Users"}, Closed.number,
+                                    QString::fromStdString(Closed.description));
         QListWidget list;
-        EXPECT_FALSE(gui::Load_Users(&list, users));
-        EXPECT_EQ(texts(&list), c.added);
+        list.addItem(u"kept"_s);
+        EXPECT_EQ(gui::Load_Users(&list, users), failing < 0);
+        EXPECT_EQ(texts(&list), listed);
+        for (int number = 1; number < list.count(); ++number)
+            EXPECT_EQ(list.item(number)->data(Qt::UserRole).toInt(), number);
     }
 }
 
-TEST_F(ListHelpersTest, GetSelectedItemsOfAMultipleSelectionKeepsThePreviousIndicesWhenNothingIsSelected) {
+TEST_F(ListHelpersTest, GetSelectedItemsKeepsTheLastIndicesOfAMultipleSelectionWhenNothingIsSelected) {
     for (const auto mode : {QAbstractItemView::MultiSelection, QAbstractItemView::ExtendedSelection}) {
         const auto list = listOfFive(mode);
         clickRows(list.get(), {3, 1});
         EXPECT_EQ(gui::GetSelectedItems(list.get()), (QList<int>{1, 3})) << mode;
-
         clickRows(list.get(), {3, 1});
         ASSERT_TRUE(list->selectedItems().isEmpty()) << mode;
         EXPECT_EQ(gui::GetSelectedItems(list.get()), (QList<int>{1, 3})) << mode;
-        EXPECT_EQ(gui::selectedItems(), (QList<int>{1, 3})) << mode;
     }
-}
-
-TEST_F(ListHelpersTest, GetSelectedItemsOfASingleSelectionGivesItsSelectedRowOrNone) {
+    // A single selection gives its row, or -1.
     const auto single = listOfFive(QAbstractItemView::SingleSelection);
     clickRows(single.get(), {2});
     EXPECT_EQ(gui::GetSelectedItems(single.get()), QList<int>{2});
@@ -131,28 +85,23 @@ TEST_F(ListHelpersTest, GetSelectedItemsOfASingleSelectionGivesItsSelectedRowOrN
     EXPECT_EQ(gui::GetSelectedItems(single.get()), QList<int>{-1});
 }
 
-TEST_F(ListHelpersTest, DeselectClearsTheListWhileTheFlagIsSetAndLowersItAfter) {
-    struct Case {
-        QAbstractItemView::SelectionMode mode;
-        QList<int> clicked;
-        QList<bool> flagSeenBySlot; // one entry per selection change
+TEST_F(ListHelpersTest, DeselectClearsTheListInOneChangeWhileTheFlagIsSetAndLowersItAfter) {
+    const std::pair<QAbstractItemView::SelectionMode, QList<int>> cases[] = {
+        {QAbstractItemView::MultiSelection, {1, 2, 4}},
+        {QAbstractItemView::ExtendedSelection, {0, 3}},
+        {QAbstractItemView::SingleSelection, {3}},
+        {QAbstractItemView::MultiSelection, {}}, // nothing selected: nothing happens
     };
-    const Case cases[] = {
-        {QAbstractItemView::MultiSelection, {1, 2, 4}, {true}}, // all cleared in one request
-        {QAbstractItemView::ExtendedSelection, {0, 3}, {true}},
-        {QAbstractItemView::SingleSelection, {3}, {true}},
-        {QAbstractItemView::MultiSelection, {}, {}}, // nothing selected: nothing happens
-    };
-    for (const Case& c : cases) {
-        const auto list = listOfFive(c.mode);
-        clickRows(list.get(), c.clicked);
-        QList<bool> seen;
+    for (const auto& [mode, clicked] : cases) {
+        const auto list = listOfFive(mode);
+        clickRows(list.get(), clicked);
+        QList<bool> seen; // the flag, at each selection change
         QObject::connect(list.get(), &QListWidget::itemSelectionChanged, list.get(),
                          [&seen] { seen.append(gui::isDeselecting()); });
         gui::Deselect(list.get());
-        EXPECT_TRUE(list->selectedItems().isEmpty()) << c.mode;
-        EXPECT_EQ(seen, c.flagSeenBySlot) << c.mode;
-        EXPECT_FALSE(gui::isDeselecting()) << c.mode;
+        EXPECT_TRUE(list->selectedItems().isEmpty()) << mode;
+        EXPECT_EQ(seen, clicked.isEmpty() ? QList<bool>() : QList<bool>{true}) << mode;
+        EXPECT_FALSE(gui::isDeselecting()) << mode;
     }
 }
 

@@ -1,13 +1,14 @@
-#include "WidgetTest.h"
+#include "support/gui/WidgetTest.h"
 
 #include "gui/common/TextBoxHelpers.h"
-#include "gui/common/TextBoxValidator.h"
 
 #include <QClipboard>
 #include <QLineEdit>
 #include <QTest>
 
 #include <vector>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -18,72 +19,48 @@ void paste(QLineEdit* box, const QString& text) {
 
 class TextBoxHelpersTest : public testing_support::WidgetTest {};
 
-TEST_F(TextBoxHelpersTest, NumericBoxTakesOnlyDigitsTypedOrPastedUntilTurnedOff) {
-    QLineEdit box;
-    gui::ForceTextBoxNumeric(&box, true);
-    QTest::keyClicks(&box, QStringLiteral("1a2-3 ½"));
-    EXPECT_EQ(box.text(), QStringLiteral("123"));
-    for (const QString& refused : {QStringLiteral("45x"), QStringLiteral("٣")}) {
-        paste(&box, refused);
-        EXPECT_EQ(box.text(), QStringLiteral("123"));
-    }
-    paste(&box, QStringLiteral("45"));
-    EXPECT_EQ(box.text(), QStringLiteral("12345"));
-
-    gui::ForceTextBoxNumeric(&box, false);
-    QTest::keyClicks(&box, QStringLiteral("a-"));
-    paste(&box, QStringLiteral("x"));
-    EXPECT_EQ(box.text(), QStringLiteral("12345a-x"));
-}
-
-TEST_F(TextBoxHelpersTest, CaseModesTurnWhatIsTypedAndUpperCaseWinsWhenBothAreForced) {
-    struct Case {
-        std::vector<int> modes;
-        QString typed;
-        bool upper, lower;
-    };
-    const Case cases[] = {
-        {{0}, QStringLiteral("aBc1"), false, false},
-        {{1}, QStringLiteral("ABC1"), true, false},
-        {{2}, QStringLiteral("abc1"), false, true},
-        {{1, 7}, QStringLiteral("ABC1"), true, false}, // any other value changes nothing
-        {{2, -1}, QStringLiteral("abc1"), false, true},
-        {{2, 1}, QStringLiteral("ABC1"), true, true},
-        {{1, 2}, QStringLiteral("ABC1"), true, true},
-        {{2, 1, 0}, QStringLiteral("aBc1"), false, false},
-    };
-    for (const Case& c : cases) {
-        QLineEdit box;
-        for (int mode : c.modes)
-            gui::ForceTextBoxCase(&box, mode);
-        QTest::keyClicks(&box, QStringLiteral("aBc1"));
-        EXPECT_EQ(box.text(), c.typed) << c.modes.back();
-        const auto* styles = box.findChild<gui::TextBoxValidator*>();
-        ASSERT_NE(styles, nullptr);
-        EXPECT_EQ(styles->upperCase(), c.upper) << c.modes.back();
-        EXPECT_EQ(styles->lowerCase(), c.lower) << c.modes.back();
-    }
-}
-
-TEST_F(TextBoxHelpersTest, NumericAndCaseStylesAreIndependent) {
+TEST_F(TextBoxHelpersTest, NumericBoxTakesOnlyDigitsTypedOrPastedUntilTurnedOffAndKeepsTheCaseStyle) {
     QLineEdit box;
     gui::ForceTextBoxCase(&box, 1);
     gui::ForceTextBoxNumeric(&box, true);
-    QTest::keyClicks(&box, QStringLiteral("7q"));
+    QTest::keyClicks(&box, u"1a2-3 ½"_s);
+    EXPECT_EQ(box.text(), u"123"_s);
+    for (const QString& refused : {u"45x"_s, u"٣"_s}) {
+        paste(&box, refused);
+        EXPECT_EQ(box.text(), u"123"_s);
+    }
+    paste(&box, u"45"_s);
+    EXPECT_EQ(box.text(), u"12345"_s);
+
     gui::ForceTextBoxNumeric(&box, false);
-    QTest::keyClicks(&box, QStringLiteral("q"));
+    QTest::keyClicks(&box, u"a-"_s);
+    paste(&box, u"x"_s);
     gui::ForceTextBoxCase(&box, 0);
-    QTest::keyClicks(&box, QStringLiteral("1x"));
-    EXPECT_EQ(box.text(), QStringLiteral("7Q1x"));
+    QTest::keyClicks(&box, u"x"_s);
+    EXPECT_EQ(box.text(), u"12345A-Xx"_s);
+}
+
+TEST_F(TextBoxHelpersTest, CaseModesTurnWhatIsTypedAndUpperCaseWinsWhenBothAreForced) {
+    // Any value but 0, 1 and 2 changes nothing.
+    const std::pair<std::vector<int>, QString> cases[] = {
+        {{0}, u"aBc1"_s},     {{1}, u"ABC1"_s},    {{2}, u"abc1"_s},    {{1, 7}, u"ABC1"_s},
+        {{2, -1}, u"abc1"_s}, {{2, 1}, u"ABC1"_s}, {{1, 2}, u"ABC1"_s}, {{2, 1, 0}, u"aBc1"_s},
+    };
+    for (const auto& [modes, typed] : cases) {
+        QLineEdit box;
+        for (int mode : modes)
+            gui::ForceTextBoxCase(&box, mode);
+        QTest::keyClicks(&box, u"aBc1"_s);
+        EXPECT_EQ(box.text(), typed) << ::testing::PrintToString(modes);
+    }
 }
 
 TEST_F(TextBoxHelpersTest, GiveFocusSelectsTheWholeTextSoTypingReplacesIt) {
-    QLineEdit box(QStringLiteral("Sales 2024"));
+    QLineEdit box(u"Sales 2024"_s);
     box.setCursorPosition(3);
     gui::GiveFocus(&box);
-    EXPECT_EQ(box.selectedText(), QStringLiteral("Sales 2024"));
-    QTest::keyClicks(&box, QStringLiteral("Q1"));
-    EXPECT_EQ(box.text(), QStringLiteral("Q1"));
+    QTest::keyClicks(&box, u"Q1"_s);
+    EXPECT_EQ(box.text(), u"Q1"_s);
 }
 
 } // namespace

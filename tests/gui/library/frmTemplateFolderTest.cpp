@@ -1,6 +1,5 @@
-#include "gui/common/WidgetTest.h"
+#include "support/gui/WidgetTest.h"
 
-#include "core/settings/SettingsKeys.h"
 #include "core/settings/SettingsStore.h"
 #include "gui/library/frmTemplateFolder.h"
 
@@ -8,18 +7,18 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-const QString Absent = QStringLiteral("<absent>");
-const QString RestartText = QStringLiteral("You need to restart the program for the changes to take effect.");
+const QString Absent = u"<absent>"_s;
 
 class TemplateFolderTest : public testing_support::WidgetTest {
 protected:
-    // Opens the dialog without blocking; the dialog allows it, and exec() is covered by Cancel.
+    // Shown without blocking: the main window's tests drive it through exec().
     gui::frmTemplateFolder& open() {
         m_dialog = std::make_unique<gui::frmTemplateFolder>(store);
         QObject::connect(m_dialog.get(), &gui::frmTemplateFolder::reportFolderChanged, m_dialog.get(),
@@ -27,12 +26,11 @@ protected:
         m_dialog->show();
         return *m_dialog;
     }
-    QLineEdit* txtPath() const { return m_dialog->findChild<QLineEdit*>(QStringLiteral("txtPath")); }
-    void click(const char* button) const {
-        QTest::mouseClick(m_dialog->findChild<QPushButton*>(QString::fromLatin1(button)), Qt::LeftButton);
+    QLineEdit* txtPath() const { return m_dialog->findChild<QLineEdit*>(u"txtPath"_s); }
+    void click(const QString& button) const {
+        QTest::mouseClick(m_dialog->findChild<QPushButton*>(button), Qt::LeftButton);
     }
-    QString stored() const { return store.GetSetting(core::keys::Settings, core::keys::TemplatesFolder, Absent); }
-    QString defaultFolder() const { return env.programFolder() + QStringLiteral("/Templates"); }
+    QString stored() const { return store.GetSetting(u"Settings"_s, u"TemplatesFolder"_s, Absent); }
 
     core::SettingsStore store;
     QStringList announced;
@@ -41,82 +39,57 @@ private:
     std::unique_ptr<gui::frmTemplateFolder> m_dialog;
 };
 
-TEST_F(TemplateFolderTest, OpensOnTheStoredFolderAsStoredOrTheFolderBesideTheProgram) {
-    EXPECT_EQ(open().windowTitle(), QStringLiteral("Templates Folder"));
-    EXPECT_EQ(txtPath()->text(), defaultFolder());
-
-    store.SaveSetting(core::keys::Settings, core::keys::TemplatesFolder, QStringLiteral("/srv/reports/"));
-    open();
-    EXPECT_EQ(txtPath()->text(), QStringLiteral("/srv/reports/"));
-}
-
-TEST_F(TemplateFolderTest, BrowseFillsInThePickedFolderAndCancellingItKeepsTheText) {
-    open();
-    platform.expectFolder(QStringLiteral("/srv/reports"));
-    click("cmdBrowse");
-    EXPECT_EQ(txtPath()->text(), QStringLiteral("/srv/reports"));
-    platform.expectFolder(std::nullopt);
-    click("cmdBrowse");
-    EXPECT_EQ(txtPath()->text(), QStringLiteral("/srv/reports"));
-    EXPECT_EQ(platform.folderRequests, (std::vector<QString>{QString(), QString()})); // rooted at the desktop
-}
-
-TEST_F(TemplateFolderTest, OkWithTheOpeningTextStoresNothingAndShowsNothing) {
-    gui::frmTemplateFolder& dialog = open();
-    QTest::keyClicks(txtPath(), QStringLiteral("/x"));
-    for (int i = 0; i < 2; ++i)
-        QTest::keyClick(txtPath(), Qt::Key_Backspace);
-    click("cmdOK");
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(stored(), Absent);
-    EXPECT_TRUE(announced.isEmpty());
-    EXPECT_TRUE(platform.messages.empty());
+TEST_F(TemplateFolderTest, OkWithTheOpeningTextOrCancelStoresNothing) {
+    for (const auto& [button, result] :
+         {std::pair{u"cmdOK"_s, QDialog::Accepted}, {u"cmdCancel"_s, QDialog::Rejected}}) {
+        gui::frmTemplateFolder& dialog = open();
+        QTest::keyClicks(txtPath(), u"/x"_s);
+        if (result == QDialog::Accepted)
+            QTest::keyClicks(txtPath(), u"\b\b"_s);
+        click(button);
+        EXPECT_EQ(dialog.result(), result);
+        EXPECT_FALSE(dialog.isVisible());
+        EXPECT_EQ(stored(), Absent);
+        EXPECT_TRUE(announced.isEmpty());
+    }
 }
 
 TEST_F(TemplateFolderTest, OkWithANewFolderStoresItAsEnteredAndAsksForARestart) {
-    const std::pair<QString, QString> cases[] = {
-        {QStringLiteral("/srv/reports"), QStringLiteral("/srv/reports/")},
-        {QStringLiteral("/srv/other/"), QStringLiteral("/srv/other/")},
-    };
+    const std::pair<QString, QString> cases[] = {{u"/srv/reports"_s, u"/srv/reports/"_s},
+                                                 {u"/srv/other/"_s, u"/srv/other/"_s}};
     for (const auto& [entered, reportFolder] : cases) {
         gui::frmTemplateFolder& dialog = open();
         txtPath()->clear();
         QTest::keyClicks(txtPath(), entered);
-        platform.expectMessage(RestartText);
-        click("cmdOK");
+        platform.expectMessage(u"You need to restart the program for the changes to take effect."_s);
+        click(u"cmdOK"_s);
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
         EXPECT_EQ(stored(), entered);
         EXPECT_EQ(announced.takeFirst(), reportFolder);
-    }
-    for (const gui::MessageRequest& restart : platform.messages) {
-        EXPECT_EQ(restart.title, env.programFolder());
-        EXPECT_EQ(restart.buttons, QMessageBox::Ok);
-        EXPECT_EQ(restart.icon, gui::MessageIcon::None);
+        EXPECT_EQ(platform.messages.back().title, env.programFolder());
+        // Reopened, it shows the folder as stored.
+        open();
+        EXPECT_EQ(txtPath()->text(), entered);
     }
 }
 
-TEST_F(TemplateFolderTest, CancelStoresNothing) {
-    gui::frmTemplateFolder dialog(store);
-    QTimer::singleShot(0, &dialog, [&] {
-        auto* path = dialog.findChild<QLineEdit*>(QStringLiteral("txtPath"));
-        ASSERT_EQ(QApplication::activeModalWidget(), &dialog);
-        QTest::keyClicks(path, QStringLiteral("/elsewhere"));
-        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cmdCancel")), Qt::LeftButton);
-    });
-    EXPECT_EQ(dialog.exec(), QDialog::Rejected);
-    EXPECT_EQ(stored(), Absent);
+TEST_F(TemplateFolderTest, BrowseFillsInThePickedFolderAndCancellingItKeepsTheText) {
+    open();
+    platform.expectFolder(u"/srv/reports"_s);
+    click(u"cmdBrowse"_s);
+    EXPECT_EQ(txtPath()->text(), u"/srv/reports"_s);
+    platform.expectFolder(std::nullopt);
+    click(u"cmdBrowse"_s);
+    EXPECT_EQ(txtPath()->text(), u"/srv/reports"_s);
 }
 
 TEST_F(TemplateFolderTest, AStoreThatCannotBeWrittenKeepsTheDialogOpen) {
     // A folder where the settings file should be: root ignores permissions.
     ASSERT_TRUE(QDir().mkpath(store.path()));
     gui::frmTemplateFolder& dialog = open();
-    EXPECT_EQ(txtPath()->text(), defaultFolder());
-    QTest::keyClicks(txtPath(), QStringLiteral("/more"));
-    platform.expectErrorBox(75, QStringLiteral("Path/File access error"), QStringLiteral("frmTemplateFolder"),
-                            QStringLiteral("cmdOK_Click"));
-    click("cmdOK");
+    QTest::keyClicks(txtPath(), u"/more"_s);
+    platform.expectErrorBox({"frmTemplateFolder", "Sub", "cmdOK_Click"}, 75);
+    click(u"cmdOK"_s);
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_TRUE(announced.isEmpty());
 }

@@ -1,4 +1,4 @@
-#include "core/run/StandinRunFixture.h"
+#include "support/standin/StandinRunFixture.h"
 
 #include "core/definition/DefinitionKeys.h"
 #include "core/run/grid/GridFiller.h"
@@ -57,8 +57,8 @@ protected:
     QString storedSortColumns() const {
         QStringList stored;
         for (int level = 0; level < 3; ++level)
-            stored.append(definition.value(core::keys::sectionKey(core::keys::SortCol, level),
-                                           QStringLiteral("<absent>")));
+            stored.append(
+                definition.value(core::keys::sectionKey(core::keys::SortCol, level), QStringLiteral("<absent>")));
         return stored.join(QLatin1Char(' '));
     }
 
@@ -117,15 +117,12 @@ TEST_F(GridFiller, CellTextFollowsTheFieldType) {
         {23, "05/06/2024 14:30", "05/06/2024"}, // type 10 keeps the date
         {23, "05/06/2024", "05/06/2024"},       // a value without a space stays whole
         {26, " 14:30", ""},
-        {26, "", ""},
         {6, user(2).uniqueId, user(2).name}, // type 13 shows the user's name
         {6, "NOSUCHUSER01", ""},
-        {6, "", ""},
         {16, "  Lyon  ", "Lyon"}, // only spaces are trimmed
         {16, "\tLyon\r\n", "\tLyon\r\n"},
         {16, "   ", ""},
         {30, " one \n two ", "one \n two"},
-        {2, "Acme", "Acme"},
     };
     std::vector<testing_support::ContactValues> contacts;
     Ids recordIds;
@@ -134,114 +131,72 @@ TEST_F(GridFiller, CellTextFollowsTheFieldType) {
         contacts.push_back({{1, recordIds.back()}, {c.field, c.value}});
     }
     ASSERT_NO_FATAL_FAILURE(open(contacts));
-    const std::vector<int> fields{23, 26, 6, 950, 16, 30, 2};
-    ASSERT_NO_FATAL_FAILURE(define("23\f26\f6\f950\f16\f30\f2\f"));
+    const std::vector<int> fields{23, 26, 6, 950, 16, 30};
+    ASSERT_NO_FATAL_FAILURE(define("23\f26\f6\f950\f16\f30\f"));
 
-    ASSERT_EQ(fill(recordIds).status, Status::Filled);
+    // Rows in the order of the list, not of the contact table.
+    ASSERT_EQ(fill(Ids(recordIds.rbegin(), recordIds.rend())).status, Status::Filled);
     ASSERT_EQ(grid.rowCount(), std::size(cases));
     EXPECT_EQ(column(3), std::vector<std::string>(std::size(cases))) << "950 is always empty";
     for (std::size_t row = 0; row < std::size(cases); ++row) {
-        SCOPED_TRACE(cases[row].value);
-        const auto at = std::find(fields.begin(), fields.end(), cases[row].field) - fields.begin();
-        EXPECT_EQ(grid.cell(row, static_cast<int>(at)), cases[row].expected);
+        const auto& c = cases[std::size(cases) - 1 - row];
+        SCOPED_TRACE(c.value);
+        const auto at = std::find(fields.begin(), fields.end(), c.field) - fields.begin();
+        EXPECT_EQ(grid.cell(row, static_cast<int>(at)), c.expected);
     }
 }
 
-TEST_F(GridFiller, OneRowPerListedIdInListOrder) {
-    ASSERT_NO_FATAL_FAILURE(
-        open({{{1, recordId(1)}, {16, "Lyon"}}, {{1, recordId(2)}, {16, "Oslo"}}, {{1, recordId(3)}, {16, "Lima"}}}));
-    ASSERT_NO_FATAL_FAILURE(define("16\f"));
-    const struct {
-        Ids recordIds;
-        std::vector<std::string> cities;
-    } cases[] = {
-        {{recordId(2)}, {"Oslo"}},
-        {{recordId(1), recordId(2), recordId(3)}, {"Lyon", "Oslo", "Lima"}},
-        {{recordId(3), recordId(1), recordId(3)}, {"Lima", "Lyon", "Lima"}},
-    };
-    for (const auto& c : cases) {
-        ASSERT_EQ(fill(c.recordIds).status, Status::Filled);
-        EXPECT_EQ(column(0), c.cities);
-    }
-}
-
-TEST_F(GridFiller, DefinitionsWithoutUsableFields) {
-    ASSERT_NO_FATAL_FAILURE(open({{{1, recordId(1)}}}));
+TEST_F(GridFiller, AnUnusableDefinitionOrTheFirstActErrorStopsTheFillWithAtMostOneReport) {
+    ASSERT_NO_FATAL_FAILURE(open({{{1, recordId(1)}, {16, "Lyon"}}}));
+    const long typeMismatch = core::errors::TypeMismatch;
+    const long notFound = testing_support::errorNumber(standin::ErrorCode::RecordNotFound);
     const struct {
         const char* fieldsIncluded;
         const char* sort0;
         Status expected;
+        long error = 0;
+        const char* procedure = "Fill_Listview";
+        int failingField = 0;
     } cases[] = {
-        {nullptr, nullptr, Status::NoFields},  {"", "26", Status::NoFields},
-        {"\f\f", nullptr, Status::NoFields},   {"1\fx\f", nullptr, Status::Failed},
-        {"1\f2.5\f", nullptr, Status::Failed}, {"1\f", "abc", Status::Failed},
-        {"", "abc", Status::Failed},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.fieldsIncluded ? c.fieldsIncluded : "<absent>");
-        ASSERT_NO_FATAL_FAILURE(define(c.fieldsIncluded, {c.sort0}));
-        const core::FillOutcome outcome = fill({recordId(1)});
-        EXPECT_EQ(outcome.status, c.expected);
-        if (c.expected == Status::Failed) {
-            testing_support::expectMainWindowError(outcome.error, QStringLiteral("Fill_Listview"),
-                                                   core::errors::TypeMismatch);
-            EXPECT_EQ(outcome.error->description, QStringLiteral("Type mismatch"));
-        }
-        EXPECT_EQ(grid.rowCount(), 0u);
-        EXPECT_EQ(storedSortColumns(), NothingStored);
-    }
-}
-
-TEST_F(GridFiller, AnUnknownFieldStopsTheFillBeforeAnyContactIsRead) {
-    ASSERT_NO_FATAL_FAILURE(open({{{1, recordId(1)}}}));
-    ASSERT_NO_FATAL_FAILURE(define("2\f123\f16\f777\f"));
-    // A GoTo would fail on this id: the field check must come first.
-    const core::FillOutcome outcome = fill({"NOSUCHRECORD"});
-    EXPECT_EQ(outcome.status, Status::UnknownField);
-    EXPECT_EQ(outcome.unknownFieldId, 123);
-    EXPECT_FALSE(outcome.error);
-    EXPECT_EQ(grid.rowCount(), 0u);
-    EXPECT_EQ(storedSortColumns(), NothingStored);
-    EXPECT_EQ(core::unknownFieldMessage(123),
-              QStringLiteral("This report uses field 123, which the ACT! database does not have. Please check the "
-                             "settings for this report."));
-}
-
-TEST_F(GridFiller, TheFirstActErrorStopsTheFillWithOneReport) {
-    ASSERT_NO_FATAL_FAILURE(open({{{1, recordId(1)}, {16, "Lyon"}}, {{1, recordId(2)}, {16, "Oslo"}}}));
-    ASSERT_NO_FATAL_FAILURE(define("2\f16\f"));
-    const struct {
-        const char* what;
-        Ids recordIds;
-        int failingField;
-        QString procedure;
-        long number;
-    } cases[] = {
-        {"an id no contact has",
-         {recordId(1), "NOSUCHRECORD", recordId(2)},
-         0,
-         QStringLiteral("Fill_Listview"),
-         testing_support::errorNumber(standin::ErrorCode::RecordNotFound)},
-        {"a value ACT! cannot read", {recordId(1), recordId(2)}, 16, QStringLiteral("FormatData"), 4242},
+        {nullptr, nullptr, Status::NoFields},
+        {"", "26", Status::NoFields},
+        {"\f\f", nullptr, Status::NoFields},
+        {"1\fx\f", nullptr, Status::Failed, typeMismatch},
+        {"1\f2.5\f", nullptr, Status::Failed, typeMismatch},
+        {"1\f", "abc", Status::Failed, typeMismatch},
+        {"", "abc", Status::Failed, typeMismatch},
+        {"2\f123\f16\f777\f", nullptr, Status::UnknownField}, // 123 is the first field ACT! lacks
+        {"2\f16\f", nullptr, Status::Failed, notFound},
+        {"2\f16\f", nullptr, Status::Failed, 4242, "FormatData", 16},
     };
     const std::shared_ptr<act::ContactTable> table = connection.contactTable;
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
+        SCOPED_TRACE(testing::Message() << (c.fieldsIncluded ? c.fieldsIncluded : "<absent>") << ' ' << c.error);
+        ASSERT_NO_FATAL_FAILURE(define(c.fieldsIncluded, {c.sort0}));
         connection.contactTable = std::make_shared<FailingData>(table, c.failingField);
-        const core::FillOutcome outcome = fill(c.recordIds);
-        EXPECT_EQ(outcome.status, Status::Failed);
-        testing_support::expectMainWindowError(outcome.error, c.procedure, c.number);
+        // The definition is checked before any contact is read: reading the second would fail.
+        const core::FillOutcome outcome = fill({recordId(1), "NOSUCHRECORD"});
+        EXPECT_EQ(outcome.status, c.expected);
+        if (c.error) {
+            testing_support::expectMainWindowError(outcome.error, QString::fromLatin1(c.procedure), c.error);
+        } else {
+            EXPECT_FALSE(outcome.error);
+        }
+        if (c.error == typeMismatch) {
+            EXPECT_EQ(outcome.error->description, QStringLiteral("Type mismatch"));
+        }
+        EXPECT_EQ(outcome.unknownFieldId, c.expected == Status::UnknownField ? 123 : 0);
         EXPECT_EQ(storedSortColumns(), NothingStored);
     }
 }
 
 TEST_F(GridFiller, ProgressEveryFewThousandRowsAndCancellation) {
-    std::vector<testing_support::ContactValues> contacts(2500);
+    std::vector<testing_support::ContactValues> contacts;
     Ids recordIds;
-    for (int n = 1; n <= 2500; ++n)
+    for (int n = 1; n <= 2500; ++n) {
         recordIds.push_back(recordId(n));
-    for (std::size_t n = 0; n < contacts.size(); ++n)
-        contacts[n] = {{1, recordIds[n]}};
+        contacts.push_back({{1, recordIds.back()}});
+    }
     ASSERT_NO_FATAL_FAILURE(open(contacts));
     ASSERT_NO_FATAL_FAILURE(define("1\f"));
     for (const bool cancel : {false, true}) {

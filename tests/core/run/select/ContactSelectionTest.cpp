@@ -1,7 +1,6 @@
-#include "core/run/StandinRunFixture.h"
+#include "support/standin/StandinRunFixture.h"
 
 #include "core/run/select/ContactSelection.h"
-#include "core/run/select/UserDirectory.h"
 
 #include <QDir>
 #include <QFile>
@@ -44,78 +43,44 @@ protected:
     testing_support::RecordingProgress progress;
 };
 
-TEST_F(ContactSelection, AllContactsComeInTableOrder) {
-    ASSERT_NO_FATAL_FAILURE(open({{{1, Zulu}}, {{1, Alfa}}, {{1, Mike}}}));
-    const core::SelectionOutcome outcome = select(Scope::AllContacts);
-    EXPECT_EQ(outcome.status, Status::Selected);
-    EXPECT_EQ(outcome.recordIds, (Ids{Zulu, Alfa, Mike}));
-    EXPECT_FALSE(outcome.error);
-    EXPECT_EQ(progress.steps,
-              (std::vector<testing_support::ProgressStep>{{QStringLiteral("Selecting contacts"), 0, -1}}));
-}
-
-TEST_F(ContactSelection, CurrentLookupIsSavedToTempLkuAndALaterAllContactsWalkIsNotRestricted) {
-    ASSERT_NO_FATAL_FAILURE(open({{{1, Zulu}}, {{1, Alfa}}, {{1, Mike}}, {{1, Kilo}}}));
-    ASSERT_NO_FATAL_FAILURE(setLookup({Kilo, Alfa, "NOSUCHRECORD"}));
-    const core::SelectionOutcome lookup = select(Scope::CurrentLookup);
-    EXPECT_EQ(lookup.status, Status::Selected);
-    EXPECT_EQ(lookup.recordIds, (Ids{Alfa, Kilo}));
-    EXPECT_TRUE(QFile::exists(QDir(env.programFolder()).filePath(QStringLiteral("temp.lku"))));
-
-    EXPECT_EQ(select(Scope::AllContacts).recordIds, (Ids{Zulu, Alfa, Mike, Kilo}));
-    ASSERT_NO_FATAL_FAILURE(select(Scope::CurrentLookup));
-    EXPECT_EQ(select(static_cast<Scope>(7)).recordIds, (Ids{Zulu, Alfa, Mike, Kilo})) << "any other scope is all";
-}
-
-TEST_F(ContactSelection, ManagerFilterTakesContactsManagedByExactlyOneOfTheSelectedUsers) {
+TEST_F(ContactSelection, TakesTheScopesContactsInTableOrderManagedByExactlyOneOfTheSelectedUsers) {
     ASSERT_NO_FATAL_FAILURE(openManagedContacts());
-    ASSERT_NO_FATAL_FAILURE(setLookup({Alfa, Mike, Kilo, Lima}));
+    ASSERT_NO_FATAL_FAILURE(setLookup({Lima, Alfa, Mike, Kilo, "NOSUCHRECORD"}));
+    const std::nullopt_t anyone = std::nullopt;
     const struct {
         Scope scope;
-        QList<int> managers;
+        std::string current;
+        std::optional<QList<int>> managers; // anyone: "All users"
         Ids expected;
     } cases[] = {
-        {Scope::AllContacts, {}, {}},
-        {Scope::AllContacts, {1}, {Zulu}},
-        {Scope::AllContacts, {3, 1}, {Zulu, Lima}},
-        {Scope::AllContacts, {1, 2, 3, 4, 5}, {Zulu, Alfa, Lima}},
-        {Scope::CurrentLookup, {}, {}},
-        {Scope::CurrentLookup, {1}, {}},
-        {Scope::CurrentLookup, {2, 3}, {Alfa, Lima}},
+        {Scope::CurrentLookup, "", anyone, {Alfa, Mike, Kilo, Lima}},
+        {Scope::AllContacts, "", anyone, {Zulu, Alfa, Mike, Kilo, Lima}}, // the lookup restricts no later walk
+        {static_cast<Scope>(7), "", anyone, {Zulu, Alfa, Mike, Kilo, Lima}},
+        {Scope::AllContacts, "", QList<int>{1}, {Zulu}},
+        {Scope::AllContacts, "", QList<int>{3, 1}, {Zulu, Lima}},
+        {Scope::AllContacts, "", QList<int>{1, 2, 3, 4, 5}, {Zulu, Alfa, Lima}},
+        {Scope::CurrentLookup, "", QList<int>{}, {}},
+        {Scope::CurrentLookup, "", QList<int>{1}, {}},
+        {Scope::CurrentLookup, "", QList<int>{2, 3}, {Alfa, Lima}},
+        {Scope::CurrentContact, "", anyone, {}},
+        {Scope::CurrentContact, Mike, anyone, {Mike}},
+        {Scope::CurrentContact, Zulu, QList<int>{2, 1}, {Zulu}}, // the filter tests the manager, not the record id
+        {Scope::CurrentContact, Zulu, QList<int>{2}, {}},
+        {Scope::CurrentContact, Zulu, QList<int>{}, {}},
+        {Scope::CurrentContact, Mike, QList<int>{1}, {}}, // an unmanaged contact is not taken
+        {Scope::CurrentContact, Kilo, QList<int>{1}, {}}, // a part of a selected id is not that id
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << "scope " << static_cast<int>(c.scope) << ", " << c.managers.size()
-                                        << " users");
+        SCOPED_TRACE(testing::Message() << "scope " << static_cast<int>(c.scope) << ", current '" << c.current << "', "
+                                        << (c.managers ? c.managers->size() : -1) << " users");
+        ASSERT_NO_FATAL_FAILURE(setCurrent(c.current));
         const core::SelectionOutcome outcome = select(c.scope, c.managers);
         EXPECT_EQ(outcome.status, Status::Selected);
         EXPECT_EQ(outcome.recordIds, c.expected);
+        EXPECT_FALSE(outcome.error);
     }
-}
-
-TEST_F(ContactSelection, CurrentContactWithAndWithoutTheManagerFilter) {
-    ASSERT_NO_FATAL_FAILURE(openManagedContacts());
-    const struct {
-        std::string current;
-        std::optional<QList<int>> managers;
-        Ids expected;
-    } cases[] = {
-        {"", std::nullopt, {}},           // no current contact
-        {"", QList<int>{1}, {}},          // nor with the filter
-        {Mike, std::nullopt, {Mike}},     // no filter: whoever manages it
-        {Zulu, QList<int>{1}, {Zulu}},    // the filter tests the manager, not the record id
-        {Zulu, QList<int>{2, 1}, {Zulu}}, // one of several selected users
-        {Zulu, QList<int>{2}, {}},        // managed by another user
-        {Zulu, QList<int>{}, {}},         // "Selected user" with nobody selected
-        {Mike, QList<int>{1}, {}},        // an unmanaged contact is not taken
-        {Kilo, QList<int>{1}, {}},        // a part of a selected id is not that id
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE("current '" + c.current + "'" + (c.managers ? " filtered" : ""));
-        ASSERT_NO_FATAL_FAILURE(setCurrent(c.current));
-        const core::SelectionOutcome outcome = select(Scope::CurrentContact, c.managers);
-        EXPECT_EQ(outcome.status, Status::Selected);
-        EXPECT_EQ(outcome.recordIds, c.expected);
-    }
+    EXPECT_TRUE(QFile::exists(QDir(env.programFolder()).filePath(QStringLiteral("temp.lku"))));
+    EXPECT_EQ(progress.steps.back(), (testing_support::ProgressStep{QStringLiteral("Selecting contacts"), 0, -1}));
 }
 
 TEST_F(ContactSelection, AnActErrorFailsWithOneReportAndNoIds) {
@@ -155,17 +120,6 @@ TEST_F(ContactSelection, AnActErrorFailsWithOneReportAndNoIds) {
     }
 }
 
-TEST_F(ContactSelection, GetIDsDropsTheIdsCollectedBeforeAnError) {
-    ASSERT_NO_FATAL_FAILURE(open({}));
-    const core::UserIds good = core::GetIDs(*connection.usersTable, {3, 1});
-    EXPECT_EQ(good.ids, (Ids{user(3).uniqueId, user(1).uniqueId}));
-    EXPECT_FALSE(good.error);
-    const core::UserIds bad = core::GetIDs(*connection.usersTable, {1, 0});
-    EXPECT_TRUE(bad.ids.empty());
-    testing_support::expectMainWindowError(bad.error, QStringLiteral("GetIDs"),
-                                           testing_support::errorNumber(standin::ErrorCode::OutOfRange));
-}
-
 TEST_F(ContactSelection, ALongWalkReportsProgressAndStopsWhenCancelledOrBroken) {
     std::vector<testing_support::ContactValues> contacts(5000);
     ASSERT_NO_FATAL_FAILURE(open(contacts));
@@ -189,16 +143,6 @@ TEST_F(ContactSelection, ALongWalkReportsProgressAndStopsWhenCancelledOrBroken) 
         EXPECT_GT(progress.steps[1].done, 1000);
         EXPECT_LT(progress.steps[1].done, 5000);
     }
-}
-
-TEST_F(ContactSelection, UserDirectoryNamesUsersByUniqueId) {
-    ASSERT_NO_FATAL_FAILURE(open({}));
-    const act::Result<core::UserDirectory> users = core::UserDirectory::read(*connection.usersTable);
-    ASSERT_TRUE(users.ok());
-    for (int number = 1; number <= 5; ++number)
-        EXPECT_EQ(users.value().GetUserName(user(number).uniqueId), user(number).name);
-    EXPECT_EQ(users.value().GetUserName("NOSUCHUSER01"), "");
-    EXPECT_EQ(users.value().GetUserName(""), "");
 }
 
 } // namespace

@@ -1,0 +1,122 @@
+#pragma once
+
+// Databases, files, state and tool runs for the stand-in's tests.
+
+#include "act/ContactTable.h"
+#include "standin/ActDatabaseFile.h"
+#include "standin/StandinCommands.h"
+#include "standin/StandinError.h"
+#include "standin/StateFile.h"
+#include "support/TempEnvironment.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+#include <map>
+#include <sstream>
+
+namespace standin_test {
+
+using namespace Qt::StringLiterals;
+using testing_support::TempEnvironment;
+using Rows = std::vector<std::string>;
+
+struct Output {
+    int exitCode = -1;
+    std::string out, err;
+};
+
+// Runs an act-standin command line in this process.
+inline Output run(const QStringList& arguments) {
+    std::ostringstream out, err;
+    const int exitCode = standin::StandinCommands(out, err).run(arguments);
+    return {exitCode, out.str(), err.str()};
+}
+
+inline std::string exportOf(const QString& database) {
+    const Output exported = run({u"export"_s, database});
+    EXPECT_EQ(exported.exitCode, 0) << exported.err;
+    return exported.out;
+}
+
+inline QString writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()) << path.toStdString();
+    return path;
+}
+
+inline QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The rows a query of the database answers, cells joined by "|".
+inline Rows query(const QString& database, const std::string& sql) {
+    const auto db = standin::ActDatabaseFile::open(database.toStdString());
+    Rows rows;
+    for (standin::SqliteStatement select = db->sql().prepare(sql); select.step();) {
+        rows.emplace_back();
+        for (int i = 0; i < select.columnCount(); ++i)
+            rows.back() += (i ? "|" : "") + std::string(select.text(i));
+    }
+    return rows;
+}
+
+// A new database with one contact per record id, in that order; field 2 holds "Company <id>" and every other
+// field NULL. Returns its absolute path.
+inline std::string createDatabase(const TempEnvironment& env, const QString& name, const Rows& recordIds) {
+    const std::string path = env.path(name).toStdString();
+    auto db = standin::ActDatabaseFile::create(path);
+    for (const std::string& id : recordIds)
+        db->sql().exec("INSERT INTO contact(f1, f2) VALUES('" + id + "', 'Company " + id + "')");
+    return path;
+}
+
+// Record ids of a walk from MoveFirst to the end; it stops at the first failing call, and at a record too many for
+// the small databases of these tests, so that a walk that never ends fails instead of hanging.
+inline Rows walk(act::ContactTable& table) {
+    Rows ids;
+    if (!table.MoveFirst().ok())
+        return ids;
+    for (act::Result<bool> eof = table.IsEOF(); eof.ok() && !eof.value(); eof = table.IsEOF()) {
+        act::Result<std::string> id = table.Data(1);
+        if (!id.ok() || !table.MoveNext().ok() || ids.size() == 1000) {
+            ADD_FAILURE() << "the walk failed after " << ids.size() << " records";
+            break;
+        }
+        ids.push_back(std::move(id).value());
+    }
+    return ids;
+}
+
+// Sets keys of the state file's [standin] section.
+inline void setState(const std::map<std::string, std::string>& values) {
+    ASSERT_TRUE(standin::StateFile()
+                    .update([&](standin::StateData& data) {
+                        for (const auto& [key, value] : values)
+                            data.set(standin::StateData::Standin, key, value);
+                    })
+                    .ok());
+}
+
+inline std::string state(const std::string& key, const std::string& fallback = {}) {
+    return standin::StateFile().read().value().value(standin::StateData::Standin, key, fallback);
+}
+
+// A folder in the state file's place makes it unreadable.
+inline void breakState(const TempEnvironment& env) {
+    QFile::remove(env.stateFile());
+    ASSERT_TRUE(QDir().mkpath(env.stateFile()));
+}
+
+// The error number of a failed call, 0 for success.
+template <typename Answer> long errorOf(const Answer& answer) {
+    return answer.ok() ? 0 : answer.error().number;
+}
+
+inline long code(standin::ErrorCode code) {
+    return static_cast<long>(code);
+}
+
+} // namespace standin_test

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "support/TempEnvironment.h"
+#include "support/gui/ScriptedPlatformService.h"
+
+#include <QApplication>
+#include <QListWidget>
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+// Failure messages show texts, not their bytes.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace testing_support {
+
+// The texts of a list's items, or of its selected items, in row order.
+inline QStringList texts(const QListWidget* list, bool selectedOnly = false) {
+    QStringList result;
+    for (int row = 0; row < list->count(); ++row)
+        if (!selectedOnly || list->item(row)->isSelected())
+            result.append(list->item(row)->text());
+    return result;
+}
+
+// A widget test in a temporary world of its own, with a fresh scripted platform service: every box and dialog it
+// expected must have been asked for by its end, and no modal dialog outlives it.
+class WidgetTest : public ::testing::Test {
+protected:
+    void TearDown() override {
+        if (QWidget* modal = QApplication::activeModalWidget())
+            modal->close();
+        EXPECT_EQ(platform.pending(), 0u) << "expected boxes or dialogs that never came";
+    }
+
+    TempEnvironment env;
+    ScriptedPlatformService& platform = ScriptedPlatformService::install();
+};
+
+} // namespace testing_support
