@@ -20,8 +20,12 @@ QString errors::description(long number) {
 }
 
 ErrorReport errorAt(const Procedure& where, int line, long number, QString description) {
-    return {number, std::move(description), QString::fromLatin1(where.module), QString::fromLatin1(where.kind),
-            QString::fromLatin1(where.name), line};
+    return {number,
+            std::move(description),
+            QString::fromLatin1(where.module),
+            QString::fromLatin1(where.kind),
+            QString::fromLatin1(where.name),
+            line};
 }
 
 ErrorReport errorAt(const Procedure& where, int line, long classicNumber) {

@@ -11,7 +11,8 @@ namespace report {
 HandOff HandOff::read(const core::SettingsStore& store) {
     HandOff handOff;
     handOff.editTemplate = store.GetSetting(core::keys::Settings, core::keys::Template) == u"1";
-    handOff.templateToEdit = QDir::fromNativeSeparators(store.GetSetting(core::keys::Settings, core::keys::TemplatePath));
+    handOff.templateToEdit =
+        QDir::fromNativeSeparators(store.GetSetting(core::keys::Settings, core::keys::TemplatePath));
     handOff.dataFile = QDir::fromNativeSeparators(store.GetSetting(core::keys::Settings, core::keys::DataFile));
     handOff.definition = core::ReportDefinition::load(store);
     handOff.reportTemplate = QDir::fromNativeSeparators(handOff.definition.value(core::keys::Path));

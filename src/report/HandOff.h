@@ -9,10 +9,10 @@ namespace report {
 
 // What a run leaves the launcher in the settings store, read once when it starts.
 struct HandOff {
-    bool editTemplate = false;     // Template = "1": open TemplatePath for editing instead of building a report
-    QString templateToEdit;        // TemplatePath
-    QString reportTemplate;        // Path: the report's template
-    QString dataFile;              // DataFile
+    bool editTemplate = false;         // Template = "1": open TemplatePath for editing instead of building a report
+    QString templateToEdit;            // TemplatePath
+    QString reportTemplate;            // Path: the report's template
+    QString dataFile;                  // DataFile
     core::ReportDefinition definition; // the working copy, with the run's SortCol and FieldTypes
 
     static HandOff read(const core::SettingsStore& store);

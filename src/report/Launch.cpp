@@ -35,10 +35,9 @@ core::RunStatus editTemplate(core::SettingsStore& store, core::Shell& shell, cor
         return say(front, core::RunStatus::DefinitionProblem,
                    QStringLiteral("The Excel template to edit is missing: %1")
                        .arg(QDir::toNativeSeparators(handOff.templateToEdit)));
-    const core::RunStatus opened =
-        request.open ? open(shell, front, handOff.templateToEdit, request.programFolder,
-                            QStringLiteral("The Excel template %1 could not be opened."))
-                     : core::RunStatus::Done;
+    const core::RunStatus opened = request.open ? open(shell, front, handOff.templateToEdit, request.programFolder,
+                                                       QStringLiteral("The Excel template %1 could not be opened."))
+                                                : core::RunStatus::Done;
     if (!store.SaveSetting(core::keys::Settings, core::keys::Template, QStringLiteral("0")))
         return say(front, core::RunStatus::WriteFailed,
                    QStringLiteral("The settings could not be written to %1.").arg(store.path()));

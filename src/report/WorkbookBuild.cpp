@@ -27,9 +27,8 @@ public:
             return fail(RunStatus::DefinitionProblem,
                         QStringLiteral("There is no report to build: the last run named no Excel template."));
         if (!QFileInfo(m_handOff.reportTemplate).isFile())
-            return fail(RunStatus::DefinitionProblem,
-                        QStringLiteral("The Excel template of this report is missing: %1")
-                            .arg(QDir::toNativeSeparators(m_handOff.reportTemplate)));
+            return fail(RunStatus::DefinitionProblem, QStringLiteral("The Excel template of this report is missing: %1")
+                                                          .arg(QDir::toNativeSeparators(m_handOff.reportTemplate)));
         ReportLayout layout(m_handOff.definition, m_locale);
         if (!layout.problem().isEmpty())
             return fail(RunStatus::DefinitionProblem, layout.problem());

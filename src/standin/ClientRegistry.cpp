@@ -15,11 +15,15 @@ namespace {
 
 const std::string Prefix = "client.";
 
-std::string keyOf(long long pid) { return Prefix + std::to_string(pid); }
+std::string keyOf(long long pid) {
+    return Prefix + std::to_string(pid);
+}
 
 } // namespace
 
-long long currentProcessId() { return QCoreApplication::applicationPid(); }
+long long currentProcessId() {
+    return QCoreApplication::applicationPid();
+}
 
 bool isProcessAlive(long long pid) {
     if (pid <= 0)
@@ -39,9 +43,8 @@ bool isProcessAlive(long long pid) {
 }
 
 act::Status registerClient(const StateFile& state, long long pid) {
-    return state.update([pid](StateData& data) {
-        data.set(StateData::Standin, keyOf(pid), std::to_string(data.closeRequest()));
-    });
+    return state.update(
+        [pid](StateData& data) { data.set(StateData::Standin, keyOf(pid), std::to_string(data.closeRequest())); });
 }
 
 act::Status unregisterClient(const StateFile& state, long long pid) {

@@ -46,7 +46,9 @@ const std::vector<FieldDefinition>& newDatabaseCatalogue() {
     return catalogue;
 }
 
-std::string columnName(int fieldId) { return "f" + std::to_string(fieldId); }
+std::string columnName(int fieldId) {
+    return "f" + std::to_string(fieldId);
+}
 
 const std::vector<std::string>& newDatabaseUserNames() {
     static const std::vector<std::string> names = {"Alex Moreau", "Bob", "Bob Smith", "Dana Reyes", "Eli Novak"};

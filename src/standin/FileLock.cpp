@@ -40,7 +40,8 @@ FileLock::FileLock(const QString& path) {
     const QByteArray name = path.toLocal8Bit();
     m_fd = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
     if (m_fd < 0) {
-        m_error = QStringLiteral("cannot open lock file %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+        m_error =
+            QStringLiteral("cannot open lock file %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
         return;
     }
     int rc;

@@ -33,7 +33,9 @@ SqliteStatement& SqliteStatement::operator=(SqliteStatement&& other) noexcept {
     return *this;
 }
 
-SqliteStatement::~SqliteStatement() { sqlite3_finalize(m_stmt); }
+SqliteStatement::~SqliteStatement() {
+    sqlite3_finalize(m_stmt);
+}
 
 void SqliteStatement::bind(int index, std::string_view text) {
     if (sqlite3_bind_text(m_stmt, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT) != SQLITE_OK)
@@ -62,7 +64,9 @@ void SqliteStatement::reset() {
     sqlite3_clear_bindings(m_stmt);
 }
 
-int SqliteStatement::columnCount() const { return sqlite3_column_count(m_stmt); }
+int SqliteStatement::columnCount() const {
+    return sqlite3_column_count(m_stmt);
+}
 
 std::string_view SqliteStatement::text(int column) const {
     const auto* data = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, column));
@@ -71,9 +75,13 @@ std::string_view SqliteStatement::text(int column) const {
     return {data, static_cast<std::size_t>(sqlite3_column_bytes(m_stmt, column))};
 }
 
-std::int64_t SqliteStatement::int64(int column) const { return sqlite3_column_int64(m_stmt, column); }
+std::int64_t SqliteStatement::int64(int column) const {
+    return sqlite3_column_int64(m_stmt, column);
+}
 
-bool SqliteStatement::isNull(int column) const { return sqlite3_column_type(m_stmt, column) == SQLITE_NULL; }
+bool SqliteStatement::isNull(int column) const {
+    return sqlite3_column_type(m_stmt, column) == SQLITE_NULL;
+}
 
 SqliteConnection::SqliteConnection(const std::string& path, Mode mode) : m_path(path) {
     int flags = SQLITE_OPEN_NOMUTEX;
@@ -97,7 +105,9 @@ SqliteConnection::SqliteConnection(const std::string& path, Mode mode) : m_path(
     sqlite3_busy_timeout(m_db, BusyTimeoutMs);
 }
 
-SqliteConnection::~SqliteConnection() { sqlite3_close_v2(m_db); }
+SqliteConnection::~SqliteConnection() {
+    sqlite3_close_v2(m_db);
+}
 
 void SqliteConnection::exec(std::string_view sql) {
     const std::string statement(sql);
@@ -108,7 +118,5 @@ void SqliteConnection::exec(std::string_view sql) {
         throw SqliteError("database error: " + text);
     }
 }
-
-std::int64_t SqliteConnection::lastInsertRowid() const { return sqlite3_last_insert_rowid(m_db); }
 
 } // namespace standin

@@ -54,7 +54,6 @@ public:
 
     void exec(std::string_view sql);
     SqliteStatement prepare(std::string_view sql) { return SqliteStatement(m_db, sql); }
-    std::int64_t lastInsertRowid() const;
     const std::string& path() const { return m_path; }
 
 private:

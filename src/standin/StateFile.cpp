@@ -119,7 +119,8 @@ act::Result<StateData> StateFile::read() const {
 act::Status StateFile::update(const std::function<void(StateData&)>& change) const {
     const QFileInfo info(m_path);
     if (!QDir().mkpath(info.absolutePath()))
-        return makeError(ErrorCode::WriteFailed, QStringLiteral("cannot create %1").arg(info.absolutePath()).toStdString());
+        return makeError(ErrorCode::WriteFailed,
+                         QStringLiteral("cannot create %1").arg(info.absolutePath()).toStdString());
     FileLock lock(m_path + QStringLiteral(".lock"));
     if (!lock.locked())
         return makeError(ErrorCode::WriteFailed, lock.error().toStdString());

@@ -44,7 +44,7 @@ ColumnStyle columnStyle(const TemplateColumn& column) {
     case Time:
         return {8, "hh:mm"};
     case DateTime:
-        return {17, "mm/dd/yyyy hh:mm"};
+        return {12, "mm/dd/yyyy"}; // a run keeps only the date
     case Memo:
         return {40};
     case Phone:

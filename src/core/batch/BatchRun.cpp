@@ -6,12 +6,12 @@
 #include "core/startup/ActStartupCheck.h"
 
 #include "act/Connection.h"
-#include "core/settings/MainWindowChoices.h"
-#include "core/settings/SettingsKeys.h"
-#include "core/settings/SettingsStore.h"
 #include "core/library/ReportCatalogue.h"
 #include "core/platform/InstanceLock.h"
 #include "core/platform/ProgramFolder.h"
+#include "core/settings/MainWindowChoices.h"
+#include "core/settings/SettingsKeys.h"
+#include "core/settings/SettingsStore.h"
 
 #include <QDir>
 
@@ -74,7 +74,7 @@ int runBatch(const BatchOptions& options, act::Backend& backend, Shell& shell, Q
     // Whatever keeps ACT! from answering, the batch tool can only say that it cannot be reached.
     if (const ActStartupCheck act = checkAct(*events); act.status != ActStartupCheck::Status::Ready) {
         front.print(act.status == ActStartupCheck::Status::NoDatabaseOpen ? texts::NoDatabaseOpen
-                                                                            : texts::ActUnreachable);
+                                                                          : texts::ActUnreachable);
         return exitcode::NoAct;
     }
     request.programFolder = programFolder();

@@ -2,8 +2,8 @@
 
 #include "DefinitionText.h"
 
-#include "core/settings/SettingsKeys.h"
 #include "core/library/ReportCatalogue.h"
+#include "core/settings/SettingsKeys.h"
 #include "core/text/EightBitText.h"
 #include "core/text/SaveFile.h"
 

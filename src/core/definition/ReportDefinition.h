@@ -33,8 +33,8 @@ struct LineFormat {
 };
 
 struct SortLevel {
-    int field = 0;    // 0: none
-    QString type;     // "S" text, "N" number, "D" date; anything else: no sort
+    int field = 0; // 0: none
+    QString type;  // "S" text, "N" number, "D" date; anything else: no sort
     bool descending = false;
 };
 
@@ -51,7 +51,7 @@ struct TitleFormat {
 
 struct TotalFormat {
     bool on = false;
-    bool below = true;     // the summary: at the bottom
+    bool below = true; // the summary: at the bottom
     QString caption;
     int captionColumn = 1; // counted from the data range's first column
     bool emptyBefore = false;
@@ -67,7 +67,7 @@ struct ColumnTotal {
     Calculation calculation = None;
     bool different = false; // the cell's own font and line instead of the row's
     bool lineAbove = false;
-    FontFormat font;        // an empty name means the row's typeface
+    FontFormat font; // an empty name means the row's typeface
 };
 
 // The report definition in the working copy, read with the defaults every reader of it shares. Keys it does not

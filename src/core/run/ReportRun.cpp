@@ -1,17 +1,17 @@
 #include "ReportRun.h"
 
-#include "core/run/write/DataFileWriter.h"
-#include "core/run/grid/GridFiller.h"
-#include "core/run/sort/GridSorter.h"
 #include "core/ProductName.h"
 #include "core/run/RunTexts.h"
+#include "core/run/grid/GridFiller.h"
+#include "core/run/sort/GridSorter.h"
+#include "core/run/write/DataFileWriter.h"
 
+#include "core/definition/DefinitionFile.h"
 #include "core/definition/DefinitionKeys.h"
+#include "core/library/ReportCatalogue.h"
 #include "core/run/RunProcedures.h"
 #include "core/settings/SettingsKeys.h"
 #include "core/text/FormFeedList.h"
-#include "core/definition/DefinitionFile.h"
-#include "core/library/ReportCatalogue.h"
 #include "core/text/SaveFile.h"
 
 #include <QDir>
@@ -140,7 +140,7 @@ RunStatus ReportRun::execute() {
     if (const RunStatus sorted = sortRows(definition, excel ? ReportDefinition::SectionCount : 1);
         sorted != RunStatus::Done)
         return sorted;
-    if (const RunStatus written = writeDataFile(fill.columns, fill.extraColumn); written != RunStatus::Done)
+    if (const RunStatus written = writeDataFile(definition, fill.columns, fill.extraColumn); written != RunStatus::Done)
         return written;
     return excel ? handOffToLauncher(definition) : exportCsv();
 }
@@ -162,8 +162,8 @@ RunStatus ReportRun::sortRows(const ReportDefinition& definition, int levels) {
             continue;
         if (unreadable.unreadableCells == 0 || level == 0) {
             unreadable.firstUnreadable = outcome.firstUnreadable;
-            procedure = sort.type == u"D" ? QStringLiteral("ListView_GetItemDate")
-                                          : QStringLiteral("ListView_GetItemValueStr");
+            procedure =
+                sort.type == u"D" ? QStringLiteral("ListView_GetItemDate") : QStringLiteral("ListView_GetItemValueStr");
         }
         unreadable.unreadableCells += outcome.unreadableCells;
     }
@@ -182,13 +182,14 @@ QString ReportRun::dataFilePath() const {
     return QDir(m_request.programFolder).filePath(QStringLiteral("data.CSV"));
 }
 
-RunStatus ReportRun::writeDataFile(const std::vector<int>& columns, bool extraColumn) {
+RunStatus ReportRun::writeDataFile(const ReportDefinition& definition, const std::vector<int>& columns,
+                                   bool extraColumn) {
     DataFileLayout layout;
     const bool csv = m_request.outputType == static_cast<int>(OutputType::CsvFile);
     layout.header = csv;
     layout.dropLastColumn = csv && extraColumn;
     if (csv) {
-        layout.captions = readList(m_store.GetSetting(keys::Report, keys::FieldNamesIncluded));
+        layout.captions = definition.captions();
         for (const int field : columns) {
             const act::Result<std::string> label = m_connection.fieldList->Label(field);
             layout.fieldLabels.append(label ? QString::fromStdString(label.value()) : QString());

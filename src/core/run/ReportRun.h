@@ -1,14 +1,14 @@
 #pragma once
 
-#include "core/run/select/ContactSelection.h"
-#include "core/run/grid/ReportGrid.h"
 #include "RunFrontEnd.h"
 #include "RunStatus.h"
+#include "core/run/grid/ReportGrid.h"
+#include "core/run/select/ContactSelection.h"
 
 #include "act/Connection.h"
 #include "core/definition/ReportDefinition.h"
-#include "core/settings/SettingsStore.h"
 #include "core/platform/Shell.h"
+#include "core/settings/SettingsStore.h"
 
 #include <QLocale>
 #include <QString>
@@ -52,7 +52,7 @@ private:
                    const QString& title = QString());
     // Sorts the grid by the first levels of the definition.
     RunStatus sortRows(const ReportDefinition& definition, int levels);
-    RunStatus writeDataFile(const std::vector<int>& columns, bool extraColumn);
+    RunStatus writeDataFile(const ReportDefinition& definition, const std::vector<int>& columns, bool extraColumn);
     RunStatus handOffToLauncher(ReportDefinition& definition);
     RunStatus exportCsv();
     QString dataFilePath() const;

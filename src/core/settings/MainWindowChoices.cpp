@@ -54,7 +54,9 @@ private:
     const SettingsStore& m_store;
 };
 
-QString storedFlag(bool on) { return on ? QStringLiteral("-1") : QStringLiteral("0"); }
+QString storedFlag(bool on) {
+    return on ? QStringLiteral("-1") : QStringLiteral("0");
+}
 
 } // namespace
 
@@ -69,7 +71,8 @@ StoredChoices loadMainWindowChoices(const SettingsStore& store) {
     MainWindowChoices& c = stored.choices;
     Reader reader(store);
     c.cboOutput = static_cast<int>(reader.number(keys::cboOutput, 0, 0, 1));
-    c.reportsListIndex = static_cast<int>(reader.number(keys::ReportsListIndex, 0, -1, std::numeric_limits<int>::max()));
+    c.reportsListIndex =
+        static_cast<int>(reader.number(keys::ReportsListIndex, 0, -1, std::numeric_limits<int>::max()));
     for (int i = 0; i < 3; ++i)
         c.report[i] = reader.flag(keys::ReportPrefix + QString::number(i), c.report[i]);
     for (int i = 0; i < 2; ++i)
@@ -97,6 +100,8 @@ QStringList splitUserNames(const QString& stored) {
     return stored.split(FormFeed);
 }
 
-QString joinUserNames(const QStringList& names) { return names.join(FormFeed); }
+QString joinUserNames(const QStringList& names) {
+    return names.join(FormFeed);
+}
 
 } // namespace core

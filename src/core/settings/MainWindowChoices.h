@@ -26,7 +26,7 @@ struct ChoiceProblem {
 };
 
 struct StoredChoices {
-    MainWindowChoices choices;   // defaults where a value could not be used
+    MainWindowChoices choices;     // defaults where a value could not be used
     QList<ChoiceProblem> problems; // in the order the window reads the keys
 };
 

@@ -21,7 +21,9 @@ QAction* entry(QMenu* menu, const char* name, const QString& caption) {
     return action;
 }
 
-void separator(QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(QString::fromLatin1(name)); }
+void separator(QMenu* menu, const char* name) {
+    menu->addSeparator()->setObjectName(QString::fromLatin1(name));
+}
 
 QFrame* line(const QString& name) {
     auto* rule = named(new QFrame, name);
@@ -64,8 +66,8 @@ QWidget* generalTab(MainWindowControls& c) {
 
 QWidget* filterTab(MainWindowControls& c) {
     auto* tab = new QWidget;
-    c.fraManagedby = named(new QGroupBox(QStringLiteral("Include data for contacts managed by :")),
-                           QStringLiteral("fraManagedby"));
+    c.fraManagedby =
+        named(new QGroupBox(QStringLiteral("Include data for contacts managed by :")), QStringLiteral("fraManagedby"));
     c.optManagedby[0] = named(new QRadioButton(QStringLiteral("&All users")), QStringLiteral("optManagedby(0)"));
     c.optManagedby[1] = named(new QRadioButton(QStringLiteral("&Selected user")), QStringLiteral("optManagedby(1)"));
     c.lstUsers = named(new QListWidget, QStringLiteral("lstUsers"));

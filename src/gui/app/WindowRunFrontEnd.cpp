@@ -52,7 +52,8 @@ void WindowRunFrontEnd::errorBox(const core::ErrorReport& report) {
 std::optional<QString> WindowRunFrontEnd::chooseCsvFile(const QString& initialFolder) {
     delete m_progress;
     std::optional<QString> file = PlatformService::instance().saveFileName(
-        m_window, {QStringLiteral("dlgCSV"), QStringLiteral("Save As"), initialFolder, QStringLiteral("CSV Files (*.CSV)"), QStringLiteral("CSV")});
+        m_window, {QStringLiteral("dlgCSV"), QStringLiteral("Save As"), initialFolder,
+                   QStringLiteral("CSV Files (*.CSV)"), QStringLiteral("CSV")});
     // A name typed without an extension gets the default one.
     if (file && QFileInfo(*file).suffix().isEmpty())
         *file += QStringLiteral(".CSV");

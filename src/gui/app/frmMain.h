@@ -4,10 +4,10 @@
 
 #include "act/Backend.h"
 #include "act/Connection.h"
-#include "core/settings/SettingsStore.h"
-#include "core/run/select/ContactSelection.h"
-#include "core/run/grid/ReportGrid.h"
 #include "core/platform/InstanceLock.h"
+#include "core/run/grid/ReportGrid.h"
+#include "core/run/select/ContactSelection.h"
+#include "core/settings/SettingsStore.h"
 #include "gui/common/PlatformService.h"
 
 #include <QMainWindow>

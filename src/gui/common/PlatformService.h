@@ -37,7 +37,6 @@ struct SaveFileRequest {
 // can answer it and read back what was asked. It is also the shell every open of the program goes through.
 class PlatformService : public core::Shell {
 public:
-
     virtual QMessageBox::StandardButton message(QWidget* owner, const MessageRequest& request) = 0;
     // nullopt when the user cancels.
     virtual std::optional<QString> saveFileName(QWidget* owner, const SaveFileRequest& request) = 0;

@@ -1,9 +1,9 @@
 #include "frmTemplateFolder.h"
 
+#include "core/library/ReportCatalogue.h"
 #include "core/platform/ProgramFolder.h"
 #include "core/settings/SettingsKeys.h"
 #include "core/settings/SettingsStore.h"
-#include "core/library/ReportCatalogue.h"
 #include "gui/common/ErrorBox.h"
 #include "gui/common/PlatformService.h"
 

@@ -1,8 +1,8 @@
 #include "core/run/grid/GridFiller.h"
 
+#include "core/run/RunProcedures.h"
 #include "core/run/grid/CellText.h"
 #include "core/run/grid/ColumnLayout.h"
-#include "core/run/RunProcedures.h"
 #include "core/run/select/UserDirectory.h"
 
 #include "core/definition/DefinitionKeys.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/run/grid/ReportGrid.h"
 #include "core/run/RunProgress.h"
+#include "core/run/grid/ReportGrid.h"
 
 #include "act/Connection.h"
 #include "core/ErrorReport.h"

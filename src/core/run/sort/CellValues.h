@@ -1,9 +1,9 @@
 #pragma once
 
 #include "core/locale/RegionalReader.h"
-#include "core/run/sort/SortValue.h"
 #include "core/run/grid/ReportGrid.h"
 #include "core/run/sort/RowOrder.h"
+#include "core/run/sort/SortValue.h"
 
 #include <QString>
 

@@ -106,12 +106,6 @@ bool headerCells(const DataFileLayout& layout, int columns, std::vector<std::str
 
 } // namespace
 
-std::string Check(std::string_view text) {
-    std::string checked;
-    appendChecked(checked, text);
-    return checked;
-}
-
 WriteOutcome writeDataLines(QIODevice& device, const ReportGrid& grid, const DataFileLayout& layout,
                             RunProgress& progress) {
     const QString phase = QStringLiteral("Writing");

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/run/grid/ReportGrid.h"
 #include "core/run/RunProgress.h"
+#include "core/run/grid/ReportGrid.h"
 
 #include <QIODevice>
 #include <QString>
@@ -36,8 +36,5 @@ WriteOutcome writeDataLines(QIODevice& device, const ReportGrid& grid, const Dat
 // Windows, another program holding it open).
 WriteOutcome Write_File(const QString& path, const ReportGrid& grid, const DataFileLayout& layout,
                         RunProgress& progress, bool* notWritable = nullptr);
-
-// A cell's text with every double quote doubled.
-std::string Check(std::string_view text);
 
 } // namespace core
