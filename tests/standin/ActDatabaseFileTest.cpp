@@ -2,7 +2,6 @@
 
 using namespace standin_test;
 using standin::ActDatabaseFile;
-using Rows = std::vector<std::string>;
 
 TEST(ActDatabaseFile, ANewDatabaseHasTheDocumentedTables) {
     TempEnvironment env;

@@ -45,12 +45,11 @@ TEST(ContactImporter, StoresValuesExactlyDerivesTheSortDateAndLeavesOtherFieldsE
                            ",,Bob,03/01/2024,2024-03-01,,\r\n";
     const Output imported = importText(env, db, csv);
     ASSERT_EQ(imported.exitCode, 0) << imported.err;
-    EXPECT_EQ(query(db, "SELECT f2, f30, f6, f26, f79, f9, length(f1) FROM contact ORDER BY rowid"),
-              (Rows{" Acme, Inc. |line 1\r\nline 2\nsaid \"hi\" |USR000000003|03/14/2025 09:30|2025-03-14||12",
-                    "Zoë & Co.|日本語||14/03/2025|||12", "||USR000000002|03/01/2024|2024-03-01||12"}));
-    const Rows ids = query(db, "SELECT f1 FROM contact ORDER BY rowid");
-    EXPECT_EQ(ids[1], "MYOWNID00001");
-    EXPECT_NE(ids[0], ids[2]);
+    // Generated record ids are 12 characters and differ.
+    EXPECT_EQ(query(db, "SELECT f2, f30, f6, f26, f79, f9, iif(f1 LIKE 'MY%', f1, length(f1)), "
+                        "(SELECT COUNT(DISTINCT f1) FROM contact) FROM contact ORDER BY rowid"),
+              (Rows{" Acme, Inc. |line 1\r\nline 2\nsaid \"hi\" |USR000000003|03/14/2025 09:30|2025-03-14||12|3",
+                    "Zoë & Co.|日本語||14/03/2025|||MYOWNID00001|3", "||USR000000002|03/01/2024|2024-03-01||12|3"}));
 }
 
 TEST(ContactImporter, ABadLineOrFileIsNamedAndNothingIsImported) {

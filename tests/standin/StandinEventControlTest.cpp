@@ -3,27 +3,11 @@
 #include "standin/ClientRegistry.h"
 #include "standin/StandinEventControl.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <qtestsupport_core.h>
 
 using namespace standin_test;
-
-namespace {
-
-// Runs the event loop until the condition holds or the time is up.
-bool waitFor(const std::function<bool()>& condition, int timeoutMs) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > timeoutMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return true;
-}
-
-} // namespace
 
 TEST(StandinEventControl, AnswersTheConnectionQueries) {
     TempEnvironment env;
@@ -54,21 +38,20 @@ TEST(StandinEventControl, FiresOnceForEachNewRequestWithinASecondOfAQuitFromAnot
         EXPECT_TRUE(control.AcknowledgeClose().ok());
     });
     // Requests made before the control existed are not for it.
-    EXPECT_FALSE(waitFor([&] { return !fired.empty(); }, 500));
+    EXPECT_FALSE(QTest::qWaitFor([&] { return !fired.empty(); }, 500));
 
     QProcess quit;
     sinceQuit.start();
     quit.start(testing_support::binary(u"act-standin"_s), {u"quit"_s});
-    ASSERT_TRUE(waitFor([&] { return quit.state() == QProcess::NotRunning; }, 8000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return quit.state() == QProcess::NotRunning; }, 8000));
     EXPECT_EQ(quit.exitCode(), 0) << quit.readAllStandardError().constData();
     ASSERT_EQ(fired.size(), 1u);
     EXPECT_LT(fired[0], 1000);
     // Acknowledged at once, so quit did not sit out its five seconds.
     EXPECT_LT(sinceQuit.elapsed(), 3000);
-    EXPECT_EQ(state("running"), "0");
-    EXPECT_EQ(state("client." + std::to_string(standin::clients::currentProcessId())), "8");
+    EXPECT_EQ(state("running") + "," + state("client." + std::to_string(standin::clients::currentProcessId())), "0,8");
 
-    EXPECT_FALSE(waitFor([&] { return fired.size() > 1; }, 500));
+    EXPECT_FALSE(QTest::qWaitFor([&] { return fired.size() > 1; }, 500));
     setState({{"close_request", "9"}});
-    EXPECT_TRUE(waitFor([&] { return fired.size() == 2; }, 1000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return fired.size() == 2; }, 1000));
 }

@@ -19,6 +19,7 @@
 namespace standin_test {
 
 using namespace Qt::StringLiterals;
+using testing_support::readBytes;
 using testing_support::TempEnvironment;
 using Rows = std::vector<std::string>;
 
@@ -41,14 +42,9 @@ inline std::string exportOf(const QString& database) {
 }
 
 inline QString writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()) << path.toStdString();
+    EXPECT_TRUE(QDir().mkpath(QFileInfo(path).path()) && testing_support::writeBytes(path, bytes))
+        << path.toStdString();
     return path;
-}
-
-inline QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // The rows a query of the database answers, cells joined by "|".
@@ -73,20 +69,13 @@ inline std::string createDatabase(const TempEnvironment& env, const QString& nam
     return path;
 }
 
-// Record ids of a walk from MoveFirst to the end; it stops at the first failing call, and at a record too many for
-// the small databases of these tests, so that a walk that never ends fails instead of hanging.
-inline Rows walk(act::ContactTable& table) {
+// Record ids of a walk from MoveFirst, or from a GoTo, to the end. A failing move ends it, and so does a record too
+// many for the small databases of these tests, so that a walk that never ends fails instead of hanging.
+inline Rows walk(act::ContactTable& table, const char* from = nullptr) {
     Rows ids;
-    if (!table.MoveFirst().ok())
-        return ids;
-    for (act::Result<bool> eof = table.IsEOF(); eof.ok() && !eof.value(); eof = table.IsEOF()) {
-        act::Result<std::string> id = table.Data(1);
-        if (!id.ok() || !table.MoveNext().ok() || ids.size() == 1000) {
-            ADD_FAILURE() << "the walk failed after " << ids.size() << " records";
-            break;
-        }
-        ids.push_back(std::move(id).value());
-    }
+    for (act::Status moved = from ? table.GoTo(from) : table.MoveFirst();
+         moved.ok() && !table.IsEOF().value() && ids.size() <= 1000; moved = table.MoveNext())
+        ids.push_back(table.Data(1).value());
     return ids;
 }
 

@@ -5,56 +5,46 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QRegularExpression>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <functional>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
 // A hand-off as an Excel run leaves it: the working copy, Path, DataFile and data.CSV.
 class TallivoLaunch : public ::testing::Test {
 protected:
-    TallivoLaunch() { arrangeHandOff(); }
+    TallivoLaunch() {
+        QDir(env.programFolder()).mkpath(u"Templates"_s);
+        QFile::copy(testing_support::binary(u"tlv_template.XLT"_s), program(u"Templates/Cities.XLT"_s));
+        arrangeHandOff();
+    }
 
     void arrangeHandOff() {
-        QDir(env.programFolder()).mkpath(QStringLiteral("Templates"));
-        QFile::remove(program(QStringLiteral("Templates/Cities.XLT")));
-        QFile::copy(testing_support::binary(QStringLiteral("tlv_template.XLT")),
-                    program(QStringLiteral("Templates/Cities.XLT")));
         writeData("\"Lima\",\"3\"\r\n\"Oslo\",\"1,200.50\"\r\n");
-        store.ReplaceSection(QStringLiteral("Report"),
-                             {{QStringLiteral("FieldsIncluded"), QStringLiteral("16\f24\f")},
-                              {QStringLiteral("FieldTypes"), QStringLiteral("1\f6\f")},
-                              {QStringLiteral("24CalcType99"), QStringLiteral("1")},
-                              {QStringLiteral("Path"), program(QStringLiteral("Templates/Cities.XLT"))}});
-        store.SaveSetting(QStringLiteral("Settings"), QStringLiteral("DataFile"), program(QStringLiteral("data.CSV")));
-        store.SaveSetting(QStringLiteral("Settings"), QStringLiteral("Template"), QStringLiteral("0"));
+        store.ReplaceSection(u"Report"_s, {{u"FieldsIncluded"_s, u"16\f24\f"_s},
+                                           {u"FieldTypes"_s, u"1\f6\f"_s},
+                                           {u"24CalcType99"_s, u"1"_s},
+                                           {u"Path"_s, program(u"Templates/Cities.XLT"_s)}});
+        store.SaveSetting(u"Settings"_s, u"DataFile"_s, program(u"data.CSV"_s));
+        store.SaveSetting(u"Settings"_s, u"Template"_s, u"0"_s);
     }
 
     QString program(const QString& relative) const { return QDir(env.programFolder()).filePath(relative); }
-
     void writeData(const QByteArray& bytes) const {
-        QFile data(program(QStringLiteral("data.CSV")));
-        ASSERT_TRUE(data.open(QIODevice::WriteOnly));
-        data.write(bytes);
+        ASSERT_TRUE(testing_support::writeBytes(program(u"data.CSV"_s), bytes));
     }
+    QStringList reports() const { return QDir(program(u"Excel Reports"_s)).entryList(QDir::Files | QDir::Hidden); }
 
-    struct Outcome {
-        int exitCode = -1;
-        QString err;
-    };
-
-    Outcome launch() const {
+    // The exit code, and what went to stderr.
+    std::pair<int, std::string> launch() const {
         QProcess process;
-        process.start(testing_support::binary(QStringLiteral("tallivo-launch")),
-                      {program(QStringLiteral("LaunchIt.XLS")), QStringLiteral("--no-open")});
+        process.start(testing_support::binary(u"tallivo-launch"_s), {program(u"LaunchIt.XLS"_s), u"--no-open"_s});
         EXPECT_TRUE(process.waitForFinished(60000));
-        return {process.exitCode(), QString::fromUtf8(process.readAllStandardError())};
-    }
-
-    QStringList reports() const {
-        return QDir(program(QStringLiteral("Excel Reports"))).entryList(QDir::Files | QDir::Hidden);
+        return {process.exitCode(), process.readAllStandardError().toStdString()};
     }
 
     testing_support::TempEnvironment env;
@@ -65,58 +55,43 @@ protected:
 
 TEST_F(TallivoLaunch, BuildsANewWorkbookEachTimeNeverOverAnEarlierOne) {
     for (int run = 1; run <= 2; ++run) {
-        const Outcome outcome = launch();
-        ASSERT_EQ(outcome.exitCode, 0) << outcome.err.toStdString();
+        const auto [exitCode, err] = launch();
+        ASSERT_EQ(exitCode, 0) << err;
         ASSERT_EQ(reports().size(), run);
     }
     const QString first = reports().constFirst();
-    EXPECT_TRUE(QRegularExpression(QStringLiteral(R"(^Cities \d{4}-\d\d-\d\d \d\d\.\d\d\.\d\d( \(2\))?\.xlsx$)"))
-                    .match(first)
-                    .hasMatch())
-        << first.toStdString();
-    const QJsonObject sheet = testing_support::report::readWorkbook(program(QStringLiteral("Excel Reports/") + first));
-    EXPECT_EQ(testing_support::report::jsonAt(sheet, QStringLiteral("sheet.cells.B2.value")), QJsonValue(1200.5));
-    EXPECT_EQ(testing_support::report::jsonAt(sheet, QStringLiteral("sheet.cells.B3.value")), QJsonValue(1203.5));
+    EXPECT_THAT(first.toStdString(),
+                testing::MatchesRegex(R"(Cities [0-9]{4}(-[0-9]{2}){2} [0-9]{2}(\.[0-9]{2}){2}( \(2\))?\.xlsx)"));
+    testing_support::report::expectAt(
+        testing_support::report::readWorkbook(program(u"Excel Reports/"_s + first))[u"sheet"][u"cells"],
+        testing_support::report::json(R"({"B2.value": 1200.5, "B3.value": 1203.5})"));
 }
 
 TEST_F(TallivoLaunch, OpensATemplateForEditingAndClearsTheRequest) {
-    store.SaveSetting(QStringLiteral("Settings"), QStringLiteral("Template"), QStringLiteral("1"));
-    store.SaveSetting(QStringLiteral("Settings"), QStringLiteral("TemplatePath"),
-                      program(QStringLiteral("Templates/Cities.XLT")));
-    const Outcome outcome = launch();
-    EXPECT_EQ(outcome.exitCode, 0) << outcome.err.toStdString();
-    EXPECT_EQ(store.GetSetting(QStringLiteral("Settings"), QStringLiteral("Template")), QStringLiteral("0"));
+    store.SaveSetting(u"Settings"_s, u"Template"_s, u"1"_s);
+    store.SaveSetting(u"Settings"_s, u"TemplatePath"_s, program(u"Templates/Cities.XLT"_s));
+    EXPECT_EQ(launch(), std::pair(0, std::string()));
+    EXPECT_EQ(store.GetSetting(u"Settings"_s, u"Template"_s), u"0"_s);
     EXPECT_TRUE(reports().isEmpty());
 }
 
+// A template that is no workbook is the workbook writer's to name.
 TEST_F(TallivoLaunch, AnUnusableHandOffSaysWhyAndLeavesNoWorkbook) {
     const struct {
-        const char* what;
-        std::function<void()> arrange;
-        int exitCode;
         const char* message;
+        std::function<void()> arrange;
     } cases[] = {
-        {"no template named", [&] { store.DeleteSetting(QStringLiteral("Report"), QStringLiteral("Path")); }, 4,
-         "named no Excel template"},
-        {"template not a workbook",
-         [&] {
-             QFile::remove(program(QStringLiteral("Templates/Cities.XLT")));
-             QFile::copy(program(QStringLiteral("data.CSV")), program(QStringLiteral("Templates/Cities.XLT")));
-         },
-         4, "is not a spreadsheet package"},
-        {"data file missing", [&] { QFile::remove(program(QStringLiteral("data.CSV"))); }, 4, "is missing"},
-        {"a row of another width", [&] { writeData("\"Lima\",\"3\"\r\n\"Oslo\"\r\n"); }, 4, "Line 2"},
-        {"template to edit missing",
-         [&] { store.SaveSetting(QStringLiteral("Settings"), QStringLiteral("Template"), QStringLiteral("1")); }, 4,
-         "template to edit is missing"},
+        {"named no Excel template", [&] { store.DeleteSetting(u"Report"_s, u"Path"_s); }},
+        {"data.CSV is missing.", [&] { QFile::remove(program(u"data.CSV"_s)); }},
+        {"Line 2 of the data file", [&] { writeData("\"Lima\",\"3\"\r\n\"Oslo\"\r\n"); }},
+        {"template to edit is missing", [&] { store.SaveSetting(u"Settings"_s, u"Template"_s, u"1"_s); }},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
+    for (const auto& [message, arrange] : cases) {
         arrangeHandOff();
-        c.arrange();
-        const Outcome outcome = launch();
-        EXPECT_EQ(outcome.exitCode, c.exitCode);
-        EXPECT_TRUE(outcome.err.contains(QString::fromLatin1(c.message))) << outcome.err.toStdString();
+        arrange();
+        const auto [exitCode, err] = launch();
+        EXPECT_EQ(exitCode, 4) << message;
+        EXPECT_THAT(err, testing::HasSubstr(message));
         EXPECT_TRUE(reports().isEmpty()) << reports().join(u',').toStdString();
     }
 }

@@ -1,14 +1,15 @@
 #include "core/definition/ReportDefinition.h"
-#include "core/definition/DefinitionValues.h"
 #include "support/TempEnvironment.h"
 
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <tuple>
 #include <utility>
 #include <vector>
 
 using core::ReportDefinition;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -64,52 +65,35 @@ TEST(ReportDefinition, UnreadableValuesFallBackToTheirDefaults) {
     for (const auto& c : cases)
         for (const auto& [text, expected] : c.readings)
             EXPECT_EQ(c.read(holding(c.key, text)), expected) << c.key << "=" << (text ? text : "<absent>");
-    // A colour that is not a number is unreadable, so the default; one out of range is black.
-    EXPECT_EQ(core::definition::readColour(QStringLiteral("abc")), std::nullopt);
-    EXPECT_EQ(core::definition::readColour(QStringLiteral("-1")), 0);
 }
 
 TEST(ReportDefinition, AbsentSectionKeysTakeTheEditorsDefaults) {
     const ReportDefinition none;
-    for (const int section : {0, 1, 2, ReportDefinition::Summary}) {
-        SCOPED_TRACE(section);
-        const core::TotalFormat total = none.total(section);
-        EXPECT_EQ(total.on, section == ReportDefinition::Summary);
-        EXPECT_TRUE(total.below);
-        EXPECT_EQ(total.caption, section == ReportDefinition::Summary ? QStringLiteral("Total Sales :")
-                                                                      : QStringLiteral("Total for <value> :"));
-        EXPECT_EQ(total.captionColumn, 1);
-        EXPECT_TRUE(total.border);
-        EXPECT_EQ(total.font.name, QStringLiteral("Arial"));
-        EXPECT_EQ(total.font.size, 8);
-        const core::ColumnTotal cell = none.columnTotal(25, section);
-        EXPECT_EQ(cell.calculation, core::ColumnTotal::None);
-        EXPECT_TRUE(cell.font.name.isEmpty()); // the row's typeface
-        EXPECT_FALSE(cell.font.bold);
-        EXPECT_EQ(cell.font.size, 11);
-    }
+    const core::FontFormat arialBold{.name = u"Arial"_s, .bold = true};
+    const core::TotalFormat section = none.total(2), summary = none.total(ReportDefinition::Summary);
+    EXPECT_EQ(std::tuple(section.on, section.caption, section.captionColumn, section.border, section.font),
+              std::tuple(false, u"Total for <value> :"_s, 1, true, arialBold));
+    EXPECT_EQ(std::tuple(summary.on, summary.caption, summary.font), std::tuple(true, u"Total Sales :"_s, arialBold));
+    // A cell's font without a typeface takes the row's.
+    const core::ColumnTotal cell = none.columnTotal(25, 1);
+    EXPECT_EQ(std::tuple(cell.calculation, cell.font.name, cell.font.bold, cell.font.size),
+              std::tuple(core::ColumnTotal::None, QString(), false, 11.0));
     const core::TitleFormat title = none.title(1);
-    EXPECT_EQ(title.caption, QStringLiteral("<value>"));
-    EXPECT_TRUE(title.noRepeat);
-    EXPECT_EQ(title.font.name, QStringLiteral("Arial"));
-    EXPECT_TRUE(title.font.bold);
+    EXPECT_EQ(std::tuple(title.caption, title.noRepeat, title.font), std::tuple(u"<value>"_s, true, arialBold));
 }
 
 TEST(ReportDefinition, SaveReplacesTheWorkingCopyKeepingKeysItDoesNotKnow) {
     testing_support::TempEnvironment env;
     core::SettingsStore store;
-    const auto pair = [](const char* key, const char* value) {
-        return qMakePair(QString::fromLatin1(key), QString::fromLatin1(value));
-    };
-    ASSERT_TRUE(store.ReplaceSection(QStringLiteral("Report"), {pair("25CalcType1", "1"), pair("Sort0", "5"),
-                                                                pair("Unknown", "x\fy"), pair("sort0", "lower")}));
+    core::SettingsStore::Pairs pairs = {
+        {u"25CalcType1"_s, u"1"_s}, {u"Sort0"_s, u"5"_s}, {u"Unknown"_s, u"x\fy"_s}, {u"sort0"_s, u"lower"_s}};
+    ASSERT_TRUE(store.ReplaceSection(u"Report"_s, pairs));
     ReportDefinition definition = ReportDefinition::load(store);
     EXPECT_EQ(definition.sortField(0), 5);
-    definition.setValue(QStringLiteral("SortCol0"), QStringLiteral("2"));
+    definition.setValue(u"SortCol0"_s, u"2"_s);
     // Written meanwhile, so not in the definition: one replacing write drops it.
-    ASSERT_TRUE(store.SaveSetting(QStringLiteral("Report"), QStringLiteral("Stale"), QStringLiteral("1")));
+    ASSERT_TRUE(store.SaveSetting(u"Report"_s, u"Stale"_s, u"1"_s));
     ASSERT_TRUE(definition.save(store));
-    EXPECT_EQ(store.GetAllSettings(QStringLiteral("Report")),
-              (core::SettingsStore::Pairs{pair("25CalcType1", "1"), pair("Sort0", "5"), pair("SortCol0", "2"),
-                                          pair("Unknown", "x\fy"), pair("sort0", "lower")}));
+    pairs.insert(2, {u"SortCol0"_s, u"2"_s});
+    EXPECT_EQ(store.GetAllSettings(u"Report"_s), pairs);
 }

@@ -6,9 +6,8 @@
 
 TEST(InstanceLock, OneHolderAtATimeAndAStaleLockIsTakenOver) {
     testing_support::TempEnvironment env;
-    core::InstanceLock first;
+    core::InstanceLock first, second;
     ASSERT_TRUE(first.tryLock());
-    core::InstanceLock second;
     EXPECT_FALSE(second.tryLock());
     first.unlock();
     EXPECT_TRUE(second.tryLock());
@@ -18,10 +17,8 @@ TEST(InstanceLock, OneHolderAtATimeAndAStaleLockIsTakenOver) {
     QProcess dead;
     dead.start(QStringLiteral("/bin/true"));
     ASSERT_TRUE(dead.waitForStarted());
-    const qint64 deadPid = dead.processId();
+    const QByteArray deadPid = QByteArray::number(dead.processId());
     ASSERT_TRUE(dead.waitForFinished());
-    ASSERT_TRUE(
-        testing_support::writeBytes(core::InstanceLock::defaultPath(), QByteArray::number(deadPid) + "\ntallivo\n\n"));
-    core::InstanceLock third;
-    EXPECT_TRUE(third.tryLock());
+    ASSERT_TRUE(testing_support::writeBytes(core::InstanceLock::defaultPath(), deadPid + "\ntallivo\n\n"));
+    EXPECT_TRUE(core::InstanceLock().tryLock());
 }

@@ -4,62 +4,46 @@
 #include <gtest/gtest.h>
 
 using core::SettingsStore;
+using namespace Qt::StringLiterals;
 
-TEST(SettingsStore, WritesThroughToTheConfigFolderOfTheEnvironment) {
+TEST(SettingsStore, TheFiveOperationsKeepValuesExactlyWriteThroughAndRefuseKeysTheyCannotHold) {
     testing_support::TempEnvironment env;
     SettingsStore store;
-    ASSERT_TRUE(store.SaveSetting(QStringLiteral("Settings"), QStringLiteral("cboOutput"), QStringLiteral("1")));
+    const QString section = u"Report"_s;
+    ASSERT_TRUE(store.SaveSetting(u"Settings"_s, u"Keep"_s, u"1"_s));
     // On disk at once, where another process reads it.
-    EXPECT_TRUE(testing_support::readBytes(env.path(QStringLiteral("config/Tallivo/Tallivo.conf")))
-                    .contains("[Settings]\ncboOutput=1"));
-}
-
-TEST(SettingsStore, TheFiveOperationsKeepValuesExactly) {
-    testing_support::TempEnvironment env;
-    SettingsStore store;
-    const QString section = QStringLiteral("Report");
+    EXPECT_TRUE(testing_support::readBytes(env.path(u"config/Tallivo/Tallivo.conf"_s)).contains("[Settings]\nKeep=1"));
     // Texts that INI syntax or QVariant would otherwise quote, split or convert.
-    const QString awkward[] = {
-        QStringLiteral("Total = <value>"), QStringLiteral("a,b, c"),  QStringLiteral("@at"),  QStringLiteral("1\f25\f"),
-        QStringLiteral(" spaced "),        QStringLiteral("Zoë ½ €"), QStringLiteral("true"), QString()};
-    int i = 0;
-    for (const QString& value : awkward)
-        ASSERT_TRUE(store.SaveSetting(section, QStringLiteral("Key%1").arg(i++), value));
-    i = 0;
-    for (const QString& value : awkward)
-        EXPECT_EQ(SettingsStore().GetSetting(section, QStringLiteral("Key%1").arg(i++), QStringLiteral("x")), value);
+    const QString awkward[] = {u"Total = <value>"_s, u"a,b, c"_s,  u"@at"_s,  u"1\f25\f"_s,
+                               u" spaced "_s,        u"Zoë ½ €"_s, u"true"_s, QString()};
+    for (int i = 0; i < 8; ++i)
+        ASSERT_TRUE(store.SaveSetting(section, u"Key%1"_s.arg(i), awkward[i]));
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(SettingsStore().GetSetting(section, u"Key%1"_s.arg(i), u"x"_s), awkward[i]);
 
     // Keys are case-sensitive and listed sorted.
-    ASSERT_TRUE(store.SaveSetting(section, QStringLiteral("sort0"), QStringLiteral("lower")));
-    ASSERT_TRUE(store.SaveSetting(section, QStringLiteral("Sort0"), QStringLiteral("upper")));
-    EXPECT_EQ(store.GetSetting(section, QStringLiteral("sort0")), QStringLiteral("lower"));
-    const auto all = store.GetAllSettings(section);
+    ASSERT_TRUE(store.SaveSetting(section, u"sort0"_s, u"lower"_s));
+    ASSERT_TRUE(store.SaveSetting(section, u"Sort0"_s, u"upper"_s));
+    EXPECT_EQ(store.GetSetting(section, u"sort0"_s), u"lower"_s);
+    const SettingsStore::Pairs all = store.GetAllSettings(section);
     ASSERT_EQ(all.size(), 10);
-    EXPECT_EQ(all.first().first, QStringLiteral("Key0"));
-    EXPECT_EQ(all.last().first, QStringLiteral("sort0"));
+    EXPECT_EQ(std::pair(all.first().first, all.last().first), std::pair(u"Key0"_s, u"sort0"_s));
 
-    ASSERT_TRUE(store.DeleteSetting(section, QStringLiteral("Key0")));
-    EXPECT_EQ(store.GetSetting(section, QStringLiteral("Key0"), QStringLiteral("gone")), QStringLiteral("gone"));
-    ASSERT_TRUE(store.SaveSetting(QStringLiteral("Settings"), QStringLiteral("Keep"), QStringLiteral("1")));
-    ASSERT_TRUE(store.ReplaceSection(section, {{QStringLiteral("Sort0"), QStringLiteral("7")}}));
-    EXPECT_EQ(store.GetAllSettings(section), (SettingsStore::Pairs{{QStringLiteral("Sort0"), QStringLiteral("7")}}));
+    ASSERT_TRUE(store.DeleteSetting(section, u"Key0"_s));
+    EXPECT_EQ(store.GetSetting(section, u"Key0"_s, u"gone"_s), u"gone"_s);
+    const SettingsStore::Pairs replaced = {{u"Sort0"_s, u"7"_s}};
+    ASSERT_TRUE(store.ReplaceSection(section, replaced));
+    EXPECT_EQ(store.GetAllSettings(section), replaced);
+    // Keys it cannot hold as one key are refused, and nothing changes.
+    for (const QString& key : {QString(), u"a/b"_s, u"a\\b"_s}) {
+        EXPECT_FALSE(store.SaveSetting(section, key, u"v"_s));
+        // An empty key reaching QSettings would remove the whole section.
+        EXPECT_FALSE(store.DeleteSetting(section, key));
+        EXPECT_FALSE(store.ReplaceSection(section, {{u"ok"_s, u"1"_s}, {key, u"2"_s}}));
+        EXPECT_EQ(store.GetAllSettings(section), replaced);
+    }
+    EXPECT_TRUE(SettingsStore::isValidKey(u"25CalcType1"_s));
     ASSERT_TRUE(store.DeleteSection(section));
     EXPECT_TRUE(store.GetAllSettings(section).isEmpty());
-    EXPECT_EQ(store.GetSetting(QStringLiteral("Settings"), QStringLiteral("Keep")), QStringLiteral("1"));
-}
-
-TEST(SettingsStore, RefusesKeysItCannotHoldAsOneKey) {
-    testing_support::TempEnvironment env;
-    SettingsStore store;
-    const SettingsStore::Pairs before = {{QStringLiteral("Sort0"), QStringLiteral("1")}};
-    ASSERT_TRUE(store.ReplaceSection(QStringLiteral("Report"), before));
-    for (const QString& key : {QString(), QStringLiteral("a/b"), QStringLiteral("a\\b")}) {
-        EXPECT_FALSE(store.SaveSetting(QStringLiteral("Report"), key, QStringLiteral("v")));
-        // An empty key reaching QSettings would remove the whole section.
-        EXPECT_FALSE(store.DeleteSetting(QStringLiteral("Report"), key));
-        EXPECT_FALSE(store.ReplaceSection(QStringLiteral("Report"),
-                                          {{QStringLiteral("ok"), QStringLiteral("1")}, {key, QStringLiteral("2")}}));
-        EXPECT_EQ(store.GetAllSettings(QStringLiteral("Report")), before);
-    }
-    EXPECT_TRUE(SettingsStore::isValidKey(QStringLiteral("25CalcType1")));
+    EXPECT_EQ(store.GetSetting(u"Settings"_s, u"Keep"_s), u"1"_s);
 }

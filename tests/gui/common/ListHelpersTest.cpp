@@ -1,12 +1,16 @@
 #include "support/gui/WidgetTest.h"
 
+#include "act/FieldList.h"
 #include "act/UsersTable.h"
+#include "gui/common/FieldListHelpers.h"
 #include "gui/common/ListHelpers.h"
 #include "gui/common/ListState.h"
 
 #include <QTest>
 
 #include <array>
+#include <optional>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 using testing_support::texts;
@@ -16,20 +20,16 @@ namespace {
 const act::Error Closed{1009, "the connection to ACT! is closed"};
 
 // Users Ann, Bob and Cy; Count (failing 0) or the Name of one user fails as a closed connection does.
-class FakeUsersTable : public act::UsersTable {
-public:
-    explicit FakeUsersTable(int failing) : m_failing(failing) {}
+struct FakeUsersTable : act::UsersTable {
+    int failing = -1;
 
-    act::Result<int> Count() override { return m_failing == 0 ? act::Result<int>(Closed) : act::Result<int>(3); }
+    act::Result<int> Count() override { return failing == 0 ? act::Result<int>(Closed) : act::Result<int>(3); }
     act::Result<std::string> Name(int number) override {
-        if (number == m_failing || number < 1 || number > 3)
+        if (number == failing || number < 1 || number > 3)
             return Closed;
         return std::string(std::array{"Ann", "Bob", "Cy"}[static_cast<std::size_t>(number - 1)]);
     }
     act::Result<std::string> UniqueId(int number) override { return "U" + std::to_string(number); }
-
-private:
-    int m_failing;
 };
 
 // A shown list of five rows with the given selection mode.
@@ -55,7 +55,8 @@ TEST_F(ListHelpersTest, LoadUsersAddsUsersWithTheirNumbersAfterWhatTheListHeldAn
     const std::pair<int, QStringList> cases[] = {
         {-1, {u"kept"_s, u"Ann"_s, u"Bob"_s, u"Cy"_s}}, {0, {u"kept"_s}}, {2, {u"kept"_s, u"Ann"_s}}};
     for (const auto& [failing, listed] : cases) {
-        FakeUsersTable users(failing);
+        FakeUsersTable users;
+        users.failing = failing;
         if (failing >= 0)
             platform.expectErrorBox({"Library1", "Sub", "Load_Users"}, Closed.number,
                                     QString::fromStdString(Closed.description));
@@ -86,12 +87,12 @@ TEST_F(ListHelpersTest, GetSelectedItemsKeepsTheLastIndicesOfAMultipleSelectionW
 }
 
 TEST_F(ListHelpersTest, DeselectClearsTheListInOneChangeWhileTheFlagIsSetAndLowersItAfter) {
+    // With nothing selected, nothing happens.
     const std::pair<QAbstractItemView::SelectionMode, QList<int>> cases[] = {
         {QAbstractItemView::MultiSelection, {1, 2, 4}},
         {QAbstractItemView::ExtendedSelection, {0, 3}},
         {QAbstractItemView::SingleSelection, {3}},
-        {QAbstractItemView::MultiSelection, {}}, // nothing selected: nothing happens
-    };
+        {QAbstractItemView::MultiSelection, {}}};
     for (const auto& [mode, clicked] : cases) {
         const auto list = listOfFive(mode);
         clickRows(list.get(), clicked);
@@ -103,6 +104,116 @@ TEST_F(ListHelpersTest, DeselectClearsTheListInOneChangeWhileTheFlagIsSetAndLowe
         EXPECT_EQ(seen, clicked.isEmpty() ? QList<bool>() : QList<bool>{true}) << mode;
         EXPECT_FALSE(gui::isDeselecting()) << mode;
     }
+}
+
+// Fields of types 1, 3, 10 and 13 with positions between them that hold none. Past the last position and for an
+// unknown id it answers with errors, as ACT! does.
+class FakeFieldList : public act::FieldList {
+public:
+    std::optional<int> count; // what Count answers instead of the number of fields
+    QList<int> asked;         // positions of IdAt calls
+
+    act::Result<int> Count() override { return count.value_or(4); }
+    act::Result<int> IdAt(int position) override {
+        asked.append(position);
+        return at(position, &Field::id);
+    }
+    act::Result<std::string> LabelAt(int position) override { return at(position, &Field::label); }
+    act::Result<int> TypeAt(int position) override { return at(position, &Field::type); }
+    act::Result<std::string> Label(int id) override { return byId(id, &Field::label); }
+    act::Result<int> Type(int id) override { return byId(id, &Field::type); }
+    act::Result<bool> Exists(int id) override { return byId(id, &Field::id).ok(); }
+
+private:
+    struct Field {
+        int id; // -1: a position without a field
+        std::string label;
+        int type;
+    };
+    template <typename T> act::Result<T> at(int position, T Field::*member) const {
+        if (position < 0 || position >= static_cast<int>(m_fields.size()))
+            return act::Error{1004, "the field list has no position " + std::to_string(position)};
+        return m_fields[static_cast<std::size_t>(position)].*member;
+    }
+    template <typename T> act::Result<T> byId(int id, T Field::*member) const {
+        for (const Field& field : m_fields)
+            if (field.id == id && id != -1)
+                return field.*member;
+        return act::Error{1003, "no field has the id " + std::to_string(id)};
+    }
+
+    const std::vector<Field> m_fields{
+        {1, "Company", 1}, {-1, "", 0}, {25, "Phone", 3}, {30, "Birthday", 10}, {-1, "", 0}, {40, "Manager", 13},
+    };
+};
+
+const core::Procedure PopulateFields{"modPopulateACTLists", "Sub", "Populate_lstFields"};
+const core::Procedure IncludeField{"modPopulateACTLists", "Function", "Include_Field"};
+const QString AllTypes = u"|1|3|10|13|"_s;
+const QStringList AllLabels{u"Company"_s, u"Phone"_s, u"Birthday"_s, u"Manager"_s};
+
+class FieldListHelpersTest : public testing_support::WidgetTest {
+protected:
+    void TearDown() override {
+        gui::setExclusionText(QString());
+        WidgetTest::TearDown();
+    }
+
+    FakeFieldList fields;
+    QListWidget list;
+};
+
+TEST_F(FieldListHelpersTest, WalkCountsValidPositionsAndNeverAsksPastTheCount) {
+    // A count larger than the field list ends with ACT!'s error.
+    const std::tuple<std::optional<int>, QStringList, QList<int>, long> cases[] = {
+        {std::nullopt, AllLabels, {0, 1, 2, 3, 4, 5}, 0},
+        {2, {u"Company"_s, u"Phone"_s}, {0, 1, 2}, 0},
+        {-3, {}, {}, 0},
+        {5, AllLabels, {0, 1, 2, 3, 4, 5, 6}, 1004}};
+    for (const auto& [count, labels, asked, error] : cases) {
+        fields.count = count;
+        fields.asked.clear();
+        if (error)
+            platform.expectErrorBox(PopulateFields, error, u"the field list has no position 6"_s);
+        gui::Populate_lstFields(&list, fields, AllTypes, QString());
+        EXPECT_EQ(texts(&list), labels) << count.value_or(4);
+        EXPECT_EQ(fields.asked, asked) << count.value_or(4);
+    }
+}
+
+TEST_F(FieldListHelpersTest, ListsTypesBetweenTwoBarsLeavesOutEnclosedIdsAndSelectsWhatItCan) {
+    const QString none;
+    const std::tuple<QString, QString, QString, QStringList, QStringList, long> cases[] = {
+        {u"1|3|10|13"_s, none, none, {u"Phone"_s, u"Birthday"_s}, {}, 0},
+        {u"|13|"_s, none, gui::TopItem, {u"Manager"_s}, {u"Manager"_s}, 0},
+        {none, none, none, {}, {}, 0},
+        {AllTypes, u"\f25\f40\f"_s, u"30"_s, {u"Company"_s, u"Birthday"_s}, {u"Birthday"_s}, 0},
+        {AllTypes, u"\f\f1\f"_s, none, {u"Phone"_s, u"Birthday"_s, u"Manager"_s}, {}, 0},
+        // Neither part of an id nor an id without its closing 12 counts.
+        {AllTypes, u"\f125\f2\f30"_s, u"99"_s, AllLabels, {}, 0},
+        {AllTypes, u"25 40"_s, u"-1"_s, AllLabels, {}, 0},
+        {AllTypes, none, u"Phone"_s, AllLabels, {}, 13},
+        {u"|99|"_s, none, gui::TopItem, {}, {}, 380}, // the top item of an empty list
+    };
+    for (const auto& [typeList, exclusion, selection, labels, selected, error] : cases) {
+        gui::setExclusionText(exclusion);
+        if (error)
+            platform.expectErrorBox(PopulateFields, error);
+        list.setCurrentRow(list.count() - 1);
+        gui::Populate_lstFields(&list, fields, typeList, selection);
+        const std::string name = (typeList + exclusion + selection).toStdString();
+        EXPECT_EQ(texts(&list), labels) << name;
+        EXPECT_EQ(texts(&list, true), selected) << name;
+    }
+}
+
+TEST_F(FieldListHelpersTest, IncludeFieldReportsAnIdThatNoFieldHasOrThatIsNoNumber) {
+    gui::setExclusionText(u"\f99\f"_s);
+    platform.expectErrorBox(IncludeField, 1003, u"no field has the id 99"_s);
+    EXPECT_FALSE(gui::Include_Field(fields, u"99"_s, u"|0|"_s));
+    platform.expectErrorBox(IncludeField, 13);
+    EXPECT_FALSE(gui::Include_Field(fields, u"Phone"_s, AllTypes));
+    EXPECT_TRUE(gui::Include_Field(fields, u"30"_s, AllTypes));
 }
 
 } // namespace

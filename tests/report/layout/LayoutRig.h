@@ -14,10 +14,10 @@
 namespace layout_test {
 
 using Rows = std::vector<std::vector<std::string>>;
-using Keys = std::vector<std::pair<const char*, const char*>>;
 
-// Columns A City, B Name (texts) and C Sales (a number), from A1, no header, no summary; the keys given replace these.
-core::ReportDefinition definitionOf(const Keys& keys);
+// Columns A City, B Name (texts) and C Sales (a number), from A1, no header, no summary; keys such as
+// "Title0=1; Totals0=1" replace these.
+core::ReportDefinition definitionOf(const char* keys);
 
 // Rows held in memory; after the last one, reading fails with the failure given, if any.
 class MemoryRows : public report::RowSource {
@@ -46,20 +46,17 @@ private:
 
 class RecordingSink : public report::SheetRowSink {
 public:
-    bool write(const report::SheetRow& row) override;
+    bool write(const report::SheetRow& row) override {
+        rows.push_back(row);
+        return true;
+    }
 
     std::vector<report::SheetRow> rows;
 };
 
-// A row as one line, "r5 L1 A:'Lyon' B:#61 C:=SUBTOTAL(9,C2:C4)→12.5": # marks a date, empty cells are left out.
-std::string render(const report::SheetRow& row, const std::vector<report::CellStyle>& styles);
-
-struct LaidOut {
-    std::vector<std::string> lines;
-    QString problem;
-};
-
-// Plans and writes the report in the C locale; the row count planned must be the last row written.
-LaidOut layOut(const Keys& keys, const Rows& rows);
+// Plans and writes the report in the C locale: each row as a line, "r5 L1 A:'Lyon' B:#61 C:=SUBTOTAL(9,C2:C4)→12.5"
+// (# marks a date; empty cells are left out), or the problem alone when the report cannot be laid out. The row
+// count planned must be the last row written.
+std::vector<std::string> layOut(const char* keys, const Rows& rows);
 
 } // namespace layout_test

@@ -7,8 +7,10 @@
 #include "standin/StandinBackend.h"
 #include "support/standin/StandinFixtures.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QPushButton>
 #include <QTest>
 
 #include <memory>
@@ -39,20 +41,32 @@ protected:
         return *window;
     }
     template <typename T = QWidget> T* child(const QString& name) const { return window->findChild<T*>(name); }
+    QListWidget* reports() const { return child<QListWidget>(QStringLiteral("lstReports")); }
+    void switchOutput(int index) const { child<QComboBox>(QStringLiteral("cboOutput"))->setCurrentIndex(index); }
+    QString dataFile() const { return env.programFolder() + QStringLiteral("/data.CSV"); }
+    void run() const { QTest::mouseClick(child<QPushButton>(QStringLiteral("cmdOK")), Qt::LeftButton); }
+
+    // The window is left for another try.
+    bool stillOpen() const { return window->isVisible() && platform.endings.empty(); }
+    // Waits for the window to close and the program to end, once and without an error code.
+    bool ended(int timeoutMs = 1500) const {
+        return QTest::qWaitFor([this] { return platform.endings == std::vector<int>{0}; }, timeoutMs) &&
+               !window->isVisible();
+    }
 
     // Values of section "Settings", "<absent>" for a key that has none.
-    QString setting(const QString& key) const {
-        return core::SettingsStore().GetSetting(QStringLiteral("Settings"), key, QStringLiteral("<absent>"));
-    }
-    QStringList settings(const QStringList& keys) const {
+    static QStringList settings(const QStringList& keys) {
         QStringList values;
         for (const QString& key : keys)
-            values.append(setting(key));
+            values.append(
+                core::SettingsStore().GetSetting(QStringLiteral("Settings"), key, QStringLiteral("<absent>")));
         return values;
     }
-    void store(std::initializer_list<std::pair<QString, QString>> values) const {
-        for (const auto& [key, value] : values)
-            ASSERT_TRUE(core::SettingsStore().SaveSetting(QStringLiteral("Settings"), key, value));
+    // Stores "key=value" settings in section "Settings".
+    static void store(const QStringList& keyValues) {
+        for (const QString& setting : keyValues)
+            ASSERT_TRUE(core::SettingsStore().SaveSetting(QStringLiteral("Settings"), setting.section(u'=', 0, 0),
+                                                          setting.section(u'=', 1)));
     }
     // This process's acknowledgement of close requests in the stand-in's state; "" when not registered.
     static std::string clientState() {
@@ -60,9 +74,7 @@ protected:
     }
     static void writeFile(const QString& path, const QString& content = QString()) {
         QDir().mkpath(QFileInfo(path).path());
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content.toUtf8());
+        ASSERT_TRUE(writeBytes(path, content.toUtf8()));
     }
     static void addExcelReport(const QString& folder, const QString& name) {
         writeFile(folder + QLatin1Char('/') + name + QStringLiteral(".DXL"), Definition);

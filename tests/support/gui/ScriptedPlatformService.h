@@ -8,112 +8,97 @@
 
 #include <deque>
 #include <functional>
-#include <limits>
-#include <optional>
 #include <vector>
 
 namespace testing_support {
 
-// The platform service of the GUI tests: message boxes and dialogs are answered from queues of expectations,
-// every request is recorded, and a box or dialog that nothing expected fails the test. "The program ends" is
-// recorded instead of ending the test process.
+// The platform service of the GUI tests: boxes and dialogs are answered from queues of expectations, boxes and shell
+// opens are recorded, and a box or dialog that nothing expected fails the test. Ending the program is only recorded.
 class ScriptedPlatformService : public gui::PlatformService {
 public:
-    // Installs a fresh service for the process and returns it.
     static ScriptedPlatformService& install() {
-        auto service = std::make_unique<ScriptedPlatformService>();
-        ScriptedPlatformService& ref = *service;
-        gui::PlatformService::install(std::move(service));
-        return ref;
+        auto* service = new ScriptedPlatformService;
+        gui::PlatformService::install(std::unique_ptr<gui::PlatformService>(service));
+        return *service;
     }
 
-    // Expects a box with exactly this text next and answers it; an optional hook runs while the box is "open".
-    void expectMessage(const QString& text, QMessageBox::StandardButton answer = QMessageBox::Ok,
-                       std::function<void()> whileOpen = {}) {
-        expect(QRegularExpression::escape(text), answer, std::move(whileOpen));
+    // Expects a box with exactly this text next and answers it with OK; the hook runs while the box is "open".
+    void expectMessage(const QString& text, std::function<void()> whileOpen = {}) {
+        m_messages.push_back({QRegularExpression::escape(text), std::move(whileOpen), QString()});
     }
     // Expects the error box for an error caught in a procedure, at whatever line. An empty description stands for
     // the classic one of the number, or for any when the number has none.
     void expectErrorBox(const core::Procedure& where, long number, QString description = QString()) {
-        // The box's own text, with stand-ins for the line and an open description turned into wildcards.
-        const int anyLine = std::numeric_limits<int>::max();
-        const QString anyDescription = QStringLiteral("\x01");
+        using namespace Qt::StringLiterals;
         if (description.isEmpty())
             description = core::errors::description(number);
-        const QString text = core::errorBoxText(
-            core::errorAt(where, anyLine, number, description.isEmpty() ? anyDescription : description));
-        expect(QRegularExpression::escape(text)
-                   .replace(QString::number(anyLine), QStringLiteral("\\d+"))
-                   .replace(QRegularExpression::escape(anyDescription), QStringLiteral(".*")));
+        // Stand-ins for the line and an open description, turned into wildcards once the text is escaped.
+        const QString text =
+            core::errorBoxText(core::errorAt(where, 999999, number, description.isEmpty() ? u"\x01"_s : description));
+        QString pattern = QRegularExpression::escape(text).replace(u"999999"_s, u"\\d+"_s);
+        m_messages.push_back({pattern.replace(u"\\\x01"_s, u".*"_s), nullptr, core::errorBoxTitle()});
     }
-    void expectSaveFile(std::optional<QString> answer) { m_saveAnswers.push_back(std::move(answer)); }
-    void expectFolder(std::optional<QString> answer) { m_folderAnswers.push_back(std::move(answer)); }
-    void setShellAccepts(bool accepts) { m_shellAccepts = accepts; }
+    // No answer cancels the dialog.
+    void expectSaveFile(const std::optional<QString>& answer) { m_dialogs.push_back({"save file", answer}); }
+    void expectFolder(const std::optional<QString>& answer) { m_dialogs.push_back({"folder", answer}); }
 
     QMessageBox::StandardButton message(QWidget*, const gui::MessageRequest& request) override {
         messages.push_back(request);
-        if (m_messages.empty() || !m_messages.front().text.match(request.text).hasMatch()) {
-            ADD_FAILURE() << "unexpected message box: " << request.text.toStdString()
-                          << (m_messages.empty() ? ""
-                                                 : "\nexpected: " + m_messages.front().text.pattern().toStdString());
+        if (m_messages.empty() || !m_messages.front().matches(request)) {
+            ADD_FAILURE() << "unexpected box: " << request.title.toStdString() << ": " << request.text.toStdString()
+                          << (m_messages.empty() ? "" : "\nexpected: " + m_messages.front().text.toStdString());
             return QMessageBox::NoButton;
         }
-        const ExpectedMessage expected = std::move(m_messages.front());
+        const std::function<void()> whileOpen = std::move(m_messages.front().whileOpen);
         m_messages.pop_front();
-        if (expected.whileOpen)
-            expected.whileOpen();
-        return expected.answer;
+        if (whileOpen)
+            whileOpen();
+        return QMessageBox::Ok;
     }
-    std::optional<QString> saveFileName(QWidget*, const gui::SaveFileRequest&) override {
-        return next(m_saveAnswers, "save file");
-    }
-    std::optional<QString> chooseFolder(QWidget*, const QString&) override { return next(m_folderAnswers, "folder"); }
-    // Nothing asks for a font or a colour yet.
-    std::optional<QFont> chooseFont(QWidget*, const QFont&) override { return unexpected<QFont>("font"); }
-    std::optional<QColor> chooseColour(QWidget*, const QColor&) override { return unexpected<QColor>("colour"); }
+    std::optional<QString> saveFileName(QWidget*, const gui::SaveFileRequest&) override { return answer("save file"); }
+    std::optional<QString> chooseFolder(QWidget*, const QString&) override { return answer("folder"); }
+    std::optional<QFont> chooseFont(QWidget*, const QFont&) override { return unexpected("font"); }
+    std::optional<QColor> chooseColour(QWidget*, const QColor&) override { return unexpected("colour"); }
     bool open(const core::ShellRequest& request) override {
         shellOpens.push_back(request);
-        return m_shellAccepts;
+        return shellAccepts;
     }
     void endProgram(int exitCode) override { endings.push_back(exitCode); }
 
     // Expectations not yet met.
-    std::size_t pending() const { return m_messages.size() + m_saveAnswers.size() + m_folderAnswers.size(); }
+    std::size_t pending() const { return m_messages.size() + m_dialogs.size(); }
 
     std::vector<gui::MessageRequest> messages;
     std::vector<core::ShellRequest> shellOpens;
     std::vector<int> endings;
+    bool shellAccepts = true;
 
 private:
     struct ExpectedMessage {
-        QRegularExpression text;
-        QMessageBox::StandardButton answer;
+        QString text; // a pattern for the whole text
         std::function<void()> whileOpen;
+        QString title; // null for any
+
+        bool matches(const gui::MessageRequest& request) const {
+            return QRegularExpression(QRegularExpression::anchoredPattern(text)).match(request.text).hasMatch() &&
+                   (title.isNull() || title == request.title);
+        }
     };
 
-    void expect(const QString& pattern, QMessageBox::StandardButton answer = QMessageBox::Ok,
-                std::function<void()> whileOpen = {}) {
-        m_messages.push_back({QRegularExpression(QStringLiteral("\\A(?:") + pattern + QStringLiteral(")\\z")), answer,
-                              std::move(whileOpen)});
-    }
-    template <typename T> static std::optional<T> unexpected(const char* what) {
-        ADD_FAILURE() << "unexpected " << what << " dialog";
+    static std::nullopt_t unexpected(const std::string& dialog) {
+        ADD_FAILURE() << "unexpected " << dialog << " dialog";
         return std::nullopt;
     }
-    static std::optional<QString> next(std::deque<std::optional<QString>>& answers, const char* what) {
-        if (answers.empty())
-            return unexpected<QString>(what);
-        // Copied out by value: moving the optional itself trips GCC 12's -Wmaybe-uninitialized.
-        const bool given = answers.front().has_value();
-        const QString answer = given ? *answers.front() : QString();
-        answers.pop_front();
-        return given ? std::optional<QString>(answer) : std::nullopt;
+    std::optional<QString> answer(const std::string& dialog) {
+        if (m_dialogs.empty() || m_dialogs.front().first != dialog)
+            return unexpected(dialog);
+        const std::optional<QString> answer = m_dialogs.front().second;
+        m_dialogs.pop_front();
+        return answer;
     }
 
     std::deque<ExpectedMessage> m_messages;
-    std::deque<std::optional<QString>> m_saveAnswers;
-    std::deque<std::optional<QString>> m_folderAnswers;
-    bool m_shellAccepts = true;
+    std::deque<std::pair<std::string, std::optional<QString>>> m_dialogs;
 };
 
 } // namespace testing_support

@@ -1,75 +1,36 @@
 #include "TemplateMaker.h"
 
-#include "PackageFiles.h"
-
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 
+#include <quazip/quazip.h>
+#include <quazip/quazipfile.h>
+#include <quazip/quazipnewinfo.h>
+
 #include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
 
 namespace testing_support::report {
 
 namespace {
 
-QString text(const std::string& value) {
-    return QString::fromStdString(value);
-}
-
 QJsonObject designJson(const TemplateDesign& design) {
-    QJsonArray columns;
+    const auto text = [](const std::string& value) { return QString::fromStdString(value); };
+    QJsonArray columns, cells, merges;
     for (const TemplateColumn& column : design.columns)
-        columns.append(QJsonObject{{QStringLiteral("column"), column.column},
-                                   {QStringLiteral("numberFormat"), text(column.numberFormat)},
-                                   {QStringLiteral("bold"), column.bold}});
-    QJsonArray cells;
+        columns.append(QJsonObject{
+            {u"column"_s, column.column}, {u"numberFormat"_s, text(column.numberFormat)}, {u"bold"_s, column.bold}});
     for (const TemplateCell& cell : design.cells)
-        cells.append(QJsonObject{{QStringLiteral("row"), cell.row},
-                                 {QStringLiteral("column"), cell.column},
-                                 {QStringLiteral("text"), text(cell.text)},
-                                 {QStringLiteral("formula"), text(cell.formula)}});
-    QJsonArray merges;
+        cells.append(QJsonObject{{u"row"_s, cell.row},
+                                 {u"column"_s, cell.column},
+                                 {u"text"_s, text(cell.text)},
+                                 {u"formula"_s, text(cell.formula)}});
     for (const std::string& range : design.merges)
         merges.append(text(range));
-    return {{QStringLiteral("columns"), columns},
-            {QStringLiteral("cells"), cells},
-            {QStringLiteral("merges"), merges},
-            {QStringLiteral("picture"), design.picture}};
-}
-
-QByteArray cellName(int row, int column) {
-    QByteArray letters;
-    for (; column > 0; column = (column - 1) / 26)
-        letters.prepend(static_cast<char>('A' + (column - 1) % 26));
-    return letters + QByteArray::number(row);
-}
-
-void insertBefore(QByteArray& part, const char* end, const QByteArray& text) {
-    part.insert(part.lastIndexOf(end), text);
-}
-
-// What libxlsxwriter cannot write: the template content type and a calculation chain.
-void finishPackage(const QString& path, const TemplateDesign& design) {
-    PackageFiles files = readPackage(path);
-    QByteArray& types = files[QStringLiteral("[Content_Types].xml")];
-    if (design.savedAsTemplate)
-        types.replace("spreadsheetml.sheet.main+xml", "spreadsheetml.template.main+xml");
-    if (design.calcChain) {
-        QByteArray chain = R"(<calcChain xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main">)";
-        for (const TemplateCell& cell : design.cells) {
-            if (!cell.formula.empty())
-                chain += "<c r=\"" + cellName(cell.row, cell.column) + "\" i=\"1\"/>";
-        }
-        files.insert(QStringLiteral("xl/calcChain.xml"), chain + "</calcChain>");
-        insertBefore(types, "</Types>",
-                     R"(<Override PartName="/xl/calcChain.xml" )"
-                     R"(ContentType="application/vnd.openxmlformats-officedocument.spreadsheetml.calcChain+xml"/>)");
-        insertBefore(files[QStringLiteral("xl/_rels/workbook.xml.rels")], "</Relationships>",
-                     R"(<Relationship Id="rId99" Target="calcChain.xml" )"
-                     R"(Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/calcChain"/>)");
-    }
-    writePackage(path, files);
+    return {{u"columns"_s, columns}, {u"cells"_s, cells}, {u"merges"_s, merges}, {u"picture"_s, design.picture}};
 }
 
 } // namespace
@@ -83,9 +44,33 @@ bool makeTemplate(const QString& path, const TemplateDesign& design) {
                       << writer.readAllStandardError().toStdString() << writer.errorString().toStdString();
         return false;
     }
-    if (design.savedAsTemplate || design.calcChain)
-        finishPackage(path, design);
-    return !::testing::Test::HasFailure();
+    return true;
+}
+
+void alterPackage(const QString& path, const std::function<void(PackageFiles&)>& change) {
+    PackageFiles files;
+    QuaZip in(path);
+    bool read = in.open(QuaZip::mdUnzip);
+    for (bool more = read && in.goToFirstFile(); more; more = in.goToNextFile()) {
+        QuaZipFile file(&in);
+        read = read && file.open(QIODevice::ReadOnly);
+        files.insert(file.getActualFileName(), file.readAll());
+    }
+    in.close();
+    if (!read) {
+        ADD_FAILURE() << "cannot read the package " << path.toStdString();
+        return;
+    }
+    change(files);
+    QuaZip out(path);
+    bool written = out.open(QuaZip::mdCreate);
+    for (auto file = files.begin(); written && file != files.end(); ++file) {
+        QuaZipFile entry(&out);
+        written = entry.open(QIODevice::WriteOnly, QuaZipNewInfo(file.key())) && entry.write(file.value()) >= 0;
+    }
+    out.close();
+    if (!written || out.getZipError() != 0)
+        ADD_FAILURE() << "cannot write the package " << path.toStdString();
 }
 
 } // namespace testing_support::report

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QByteArray>
+#include <QMap>
 #include <QString>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -27,12 +30,16 @@ struct TemplateDesign {
     std::vector<TemplateCell> cells;
     std::vector<std::string> merges; // "A4:B4"
     bool picture = false;            // a small PNG at A1, with its drawing part and relationships
-    bool savedAsTemplate = false;    // the workbook typed as a template, as a spreadsheet program saves .xltx
-    bool calcChain = false;          // a calculation chain listing the formula cells
 };
 
 // Writes a template package made with libxlsxwriter, as a user's spreadsheet program would leave it. Fails the
 // current test and returns false when it cannot.
 bool makeTemplate(const QString& path, const TemplateDesign& design);
+
+// A package's entries by name, for what a spreadsheet library cannot write.
+using PackageFiles = QMap<QString, QByteArray>;
+
+// Rewrites the package at path with its entries changed; fails the current test when it cannot.
+void alterPackage(const QString& path, const std::function<void(PackageFiles&)>& change);
 
 } // namespace testing_support::report

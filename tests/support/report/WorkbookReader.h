@@ -14,8 +14,11 @@ namespace testing_support::report {
 // and returns an empty object when python3, openpyxl or the workbook cannot be read.
 QJsonObject readWorkbook(const QString& path);
 
-// A value inside the JSON by its dotted path: "sheet.cells.A3.font.bold"; undefined when absent.
-QJsonValue jsonAt(const QJsonObject& root, const QString& path);
+// A JSON object written in the test; fails the current test when the text is not one.
+QJsonObject json(const char* text);
+
+// Expects each value of `expected` at its key, a dotted path into root: "A3.font.bold".
+void expectAt(const QJsonValue& root, const QJsonObject& expected);
 
 } // namespace testing_support::report
 

@@ -49,17 +49,16 @@ struct ProgressStep {
 // Records every step and answers what the test says (go on, by default).
 class RecordingProgress : public core::RunProgress {
 public:
-    bool step(const QString& phase, qint64 done, qint64 total) override;
+    bool step(const QString& phase, qint64 done, qint64 total) override {
+        steps.push_back({phase, done, total});
+        return answer(done);
+    }
 
     std::vector<ProgressStep> steps;
     std::function<bool(qint64 done)> answer = [](qint64) { return true; };
 };
 
-inline long errorNumber(standin::ErrorCode code) {
-    return static_cast<long>(code);
-}
-
-// One report of an error caught in a main-window function.
+// One report of an error caught in a main-window function; none when number is 0.
 void expectMainWindowError(const std::optional<core::ErrorReport>& report, const QString& procedure, long number);
 
 } // namespace testing_support

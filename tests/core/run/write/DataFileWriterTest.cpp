@@ -13,6 +13,7 @@
 #include <vector>
 
 using namespace core;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -28,17 +29,6 @@ ReportGrid gridOfRows(const Rows& rows) {
     return grid;
 }
 
-// Rows of two cells, "row N" and a padding of the given size.
-ReportGrid numberedGrid(int rows, std::size_t padding = 0) {
-    ReportGrid grid;
-    grid.reset(2);
-    for (int row = 0; row < rows; ++row) {
-        grid.appendCell("row " + std::to_string(row));
-        grid.appendCell(std::string(padding, 'p'));
-    }
-    return grid;
-}
-
 QByteArray written(const ReportGrid& grid, const DataFileLayout& layout = {}) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -51,16 +41,16 @@ QByteArray written(const ReportGrid& grid, const DataFileLayout& layout = {}) {
 // Records every step; answers false from step number stopAt (0-based) on.
 struct RecordingProgress : RunProgress {
     bool step(const QString& phase, qint64 done, qint64 total) override {
-        steps.emplace_back(phase, done, total);
-        return stopAt < 0 || static_cast<int>(steps.size()) <= stopAt;
+        steps.append(u"%1 %2/%3"_s.arg(phase).arg(done).arg(total));
+        return stopAt < 0 || steps.size() <= stopAt;
     }
     int stopAt = -1;
-    std::vector<std::tuple<QString, qint64, qint64>> steps;
+    QStringList steps;
 };
 
 class DataFile : public ::testing::Test {
 protected:
-    QString path() const { return m_dir.filePath(QStringLiteral("data.CSV")); }
+    QString path() const { return m_dir.filePath(u"data.CSV"_s); }
     void put(const QByteArray& bytes) const { ASSERT_TRUE(testing_support::writeBytes(path(), bytes)); }
     QByteArray onDisk() const { return testing_support::readBytes(path()); }
     QStringList entries() const { return QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot); }
@@ -70,107 +60,81 @@ protected:
 
 } // namespace
 
-TEST(DataFileWriter, QuotesEveryCellAndJoinsLineBreaks) {
-    const struct {
-        Rows rows;
-        QByteArray expected;
-    } cases[] = {
-        {{{"say \"hi\""}}, "\"say \"\"hi\"\"\"\r\n"},
-        {{{"one\r\ntwo"}}, "\"one two\"\r\n"},
-        {{{"a\r\n\r\nb"}}, "\"a  b\"\r\n"},
-        {{{"one\ntwo"}}, "\"one\ntwo\"\r\n"},
-        {{{"one\rtwo"}}, "\"one\rtwo\"\r\n"},
-        {{{"\r\r\n\n"}}, "\"\r \n\"\r\n"},
-        {{{"a\r", "\nb"}}, "\"a\r\",\"\nb\"\r\n"}, // a pair split by a cell boundary is no pair
-        {{{"a", "", "Zo\xC3\xAB"}}, "\"a\",\"\",\"Zo\xC3\xAB\"\r\n"},
-        {{{"x"}, {"y"}}, "\"x\"\r\n\"y\"\r\n"},
-        {{}, ""},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(written(gridOfRows(c.rows)), c.expected) << c.expected.constData();
-
-    ReportGrid reordered = gridOfRows({{"a"}, {"b"}, {"c"}});
-    ASSERT_TRUE(reordered.reorder({2, 0, 1}));
-    EXPECT_EQ(written(reordered), "\"c\"\r\n\"a\"\r\n\"b\"\r\n");
-}
-
-TEST(DataFileWriter, ColumnsAndHeaderFollowTheLayout) {
-    const Rows rows = {{"Acme", "Paris", "2025"}, {"Bolt", "Oslo", "2024"}};
-    const QStringList labels = {QStringLiteral("Company"), QStringLiteral("City"), QStringLiteral("Edit date")};
+TEST(DataFileWriter, QuotesEveryCellJoinsLineBreaksAndFollowsTheLayout) {
+    const Rows firms = {{"Acme", "Paris", "2025"}, {"Bolt", "Oslo", "2024"}};
+    const QStringList labels = {u"Company"_s, u"City"_s, u"Edit date"_s};
     const QByteArray allColumns = "\"Acme\",\"Paris\",\"2025\"\r\n\"Bolt\",\"Oslo\",\"2024\"\r\n";
     const QByteArray twoColumns = "\"Acme\",\"Paris\"\r\n\"Bolt\",\"Oslo\"\r\n";
     const struct {
+        Rows rows;
         DataFileLayout layout;
         QByteArray expected;
     } cases[] = {
-        {{false, {QStringLiteral("Firm")}, labels, false}, allColumns}, // Excel: no header, every column
-        {{true, {QStringLiteral("Firm"), QStringLiteral("Town")}, labels, true}, "\"Firm\",\"Town\"\r\n" + twoColumns},
-        {{true, {QStringLiteral("Firm")}, labels, false}, "\"Firm\",\"City\",\"Edit date\"\r\n" + allColumns},
-        {{true, {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D")}, labels, true},
-         "\"A\",\"B\"\r\n" + twoColumns},
-        {{true, {QStringLiteral("Say \"x\""), QString()}, labels, true}, "\"Say \"\"x\"\"\",\"City\"\r\n" + twoColumns},
-        {{true, {}, {}, true}, "\"\",\"\"\r\n" + twoColumns},
+        {{{"say \"hi\""}}, {}, "\"say \"\"hi\"\"\"\r\n"},
+        {{{"one\r\ntwo"}}, {}, "\"one two\"\r\n"},
+        {{{"a\r\n\r\nb"}}, {}, "\"a  b\"\r\n"},
+        {{{"one\ntwo", "one\rtwo"}}, {}, "\"one\ntwo\",\"one\rtwo\"\r\n"}, // a lone LF or CR stays
+        {{{"\r\r\n\n"}}, {}, "\"\r \n\"\r\n"},
+        {{{"a\r", "\nb"}}, {}, "\"a\r\",\"\nb\"\r\n"}, // a pair split by a cell boundary is no pair
+        {{{"a", "", "Zo\xC3\xAB"}}, {}, "\"a\",\"\",\"Zo\xC3\xAB\"\r\n"},
+        {{{"x"}, {"y"}}, {}, "\"x\"\r\n\"y\"\r\n"},
+        {{}, {}, ""},
+        {firms, {false, {u"Firm"_s}, labels, false}, allColumns}, // Excel: no header, every column
+        {firms, {true, {u"Firm"_s, u"Town"_s}, labels, true}, "\"Firm\",\"Town\"\r\n" + twoColumns},
+        {firms, {true, {u"Firm"_s}, labels, false}, "\"Firm\",\"City\",\"Edit date\"\r\n" + allColumns},
+        {firms, {true, {u"A"_s, u"B"_s, u"C"_s, u"D"_s}, labels, true}, "\"A\",\"B\"\r\n" + twoColumns},
+        {firms, {true, {u"Say \"x\""_s, QString()}, labels, true}, "\"Say \"\"x\"\"\",\"City\"\r\n" + twoColumns},
+        {firms, {true, {}, {}, true}, "\"\",\"\"\r\n" + twoColumns},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(written(gridOfRows(rows), c.layout), c.expected) << c.expected.constData();
+        EXPECT_EQ(written(gridOfRows(c.rows), c.layout), c.expected) << c.expected.constData();
 }
 
 TEST(DataFileWriter, CutsLongCellsAtWholeCharacters) {
-    const auto times = [](std::size_t count, const std::string& text) {
-        std::string repeated;
-        for (std::size_t i = 0; i < count; ++i)
-            repeated += text;
-        return repeated;
-    };
-    const std::string e = "\xC3\xA9", euro = "\xE2\x82\xAC", smile = "\xF0\x9F\x98\x80";
+    const QByteArray a4998(4998, 'a'), e = "\xC3\xA9", euro = "\xE2\x82\xAC", smile = "\xF0\x9F\x98\x80";
     const struct {
-        std::string cell;
-        std::string kept;
+        QByteArray cell;
+        QByteArray kept;
     } cases[] = {
-        {times(5000, "a"), times(4999, "a")},
-        {times(4999, "a"), times(4999, "a")},
-        {times(4999, e), times(4999, e)}, // more bytes than 4,999, but no more characters
-        {times(4998, "a") + euro + smile + "b", times(4998, "a") + euro},
-        {times(4998, "a") + smile + smile, times(4998, "a") + smile},
-        {times(4998, "a") + "\r\n", times(4998, "a") + "\r"}, // cut first, so the CR is alone
-        {times(6000, "\""), times(9998, "\"")},
+        {a4998 + "aa", a4998 + "a"},
+        {a4998 + "a", a4998 + "a"},
+        {e.repeated(4999), e.repeated(4999)}, // more bytes than 4,999, but no more characters
+        {a4998 + euro + smile + "b", a4998 + euro},
+        {a4998 + smile + smile, a4998 + smile},
+        {a4998 + "\r\n", a4998 + "\r"}, // cut first, so the CR is alone
+        {QByteArray(6000, '"'), QByteArray(9998, '"')},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(written(gridOfRows({{c.cell, "next"}})), QByteArray::fromStdString("\"" + c.kept + "\",\"next\"\r\n"))
+        EXPECT_EQ(written(gridOfRows({{c.cell.toStdString(), "next"}})), "\"" + c.kept + "\",\"next\"\r\n")
             << c.cell.size() << " bytes";
 }
 
-TEST_F(DataFile, ReplacesThePreviousFileOrSaysItIsNotWritable) {
+TEST_F(DataFile, ReplacesThePreviousFileReportingProgressOrSaysItIsNotWritable) {
     put("old contents\r\n");
+    RecordingProgress counted;
     bool notWritable = true;
-    NoProgress progress;
     const WriteOutcome outcome =
-        Write_File(path(), gridOfRows({{"a", "b"}}), {true, {QStringLiteral("A")}, {}, true}, progress, &notWritable);
-    ASSERT_EQ(outcome.status, Status::Written) << outcome.description.toStdString();
-    EXPECT_FALSE(notWritable);
-    EXPECT_EQ(onDisk(), "\"A\"\r\n\"a\"\r\n");
-    EXPECT_EQ(entries(), QStringList{QStringLiteral("data.CSV")});
+        Write_File(path(), gridOfRows(Rows(10000, {"a", "b"})), {true, {u"A"_s}, {}, true}, counted, &notWritable);
+    ASSERT_EQ(std::pair(outcome.status, notWritable), std::pair(Status::Written, false))
+        << outcome.description.toStdString();
+    EXPECT_EQ(onDisk(), "\"A\"\r\n" + QByteArray("\"a\"\r\n").repeated(10000));
+    EXPECT_EQ(entries(), QStringList{u"data.CSV"_s});
+    EXPECT_EQ(counted.steps, (QStringList{u"Writing 0/10000"_s, u"Writing 4096/10000"_s, u"Writing 8192/10000"_s,
+                                          u"Writing 10000/10000"_s}));
 
-    ASSERT_TRUE(QFile::remove(path()));
-    ASSERT_TRUE(QDir().mkpath(path()));
-    for (const QString& target : {path(), m_dir.filePath(QStringLiteral("missing/data.CSV"))}) {
-        const WriteOutcome failed = Write_File(target, numberedGrid(3), {}, progress, &notWritable);
-        EXPECT_EQ(failed.status, Status::Failed);
-        EXPECT_TRUE(notWritable);
-        EXPECT_TRUE(failed.description.startsWith(QStringLiteral("Cannot write data.CSV: ")))
+    // A folder in the file's place, or no folder for it.
+    ASSERT_TRUE(QFile::remove(path()) && QDir().mkpath(path()));
+    for (const QString& target : {path(), m_dir.filePath(u"missing/data.CSV"_s)}) {
+        notWritable = false;
+        const WriteOutcome failed = Write_File(target, gridOfRows({{"a"}}), {}, counted, &notWritable);
+        EXPECT_EQ(std::tuple(failed.status, notWritable, failed.description.startsWith(u"Cannot write data.CSV: "_s)),
+                  std::tuple(Status::Failed, true, true))
             << failed.description.toStdString();
     }
     EXPECT_TRUE(QFileInfo(path()).isDir());
 }
 
-TEST_F(DataFile, ReportsProgressAndACancelledWriteOrAFullDiskLeavesThePreviousFile) {
-    RecordingProgress counted;
-    ASSERT_EQ(Write_File(path(), numberedGrid(10000), {}, counted).status, Status::Written);
-    const QString phase = QStringLiteral("Writing");
-    EXPECT_EQ(counted.steps,
-              (std::vector<std::tuple<QString, qint64, qint64>>{
-                  {phase, 0, 10000}, {phase, 4096, 10000}, {phase, 8192, 10000}, {phase, 10000, 10000}}));
-
+TEST_F(DataFile, ACancelledWriteOrAFullDiskLeavesThePreviousFile) {
     const QByteArray old = "old contents\r\n";
     // Cancelled at each step. A full disk fails a small file when it is flushed, a large one (about 2.5 MB) in its
     // second write.
@@ -187,24 +151,19 @@ TEST_F(DataFile, ReportsProgressAndACancelledWriteOrAFullDiskLeavesThePreviousFi
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.rows << " rows, stop at " << c.stopAt);
         put(old);
-        const ReportGrid grid = numberedGrid(c.rows, 40);
         RecordingProgress progress;
         progress.stopAt = c.stopAt;
         bool notWritable = true;
-        WriteOutcome outcome;
-        {
-            std::optional<testing_support::FileSizeLimit> full;
-            if (c.sizeLimit)
-                full.emplace(c.sizeLimit);
-            outcome = Write_File(path(), grid, {}, progress, &notWritable);
-        }
-        EXPECT_EQ(outcome.status, c.expected);
-        EXPECT_FALSE(notWritable);
-        if (c.expected == Status::Failed) {
-            EXPECT_TRUE(outcome.description.startsWith(QStringLiteral("Cannot write data.CSV: ")))
-                << outcome.description.toStdString();
-        }
+        std::optional<testing_support::FileSizeLimit> full;
+        if (c.sizeLimit)
+            full.emplace(c.sizeLimit);
+        const WriteOutcome outcome =
+            Write_File(path(), gridOfRows(Rows(c.rows, {"row", std::string(40, 'p')})), {}, progress, &notWritable);
+        full.reset();
+        EXPECT_EQ(std::pair(outcome.status, notWritable), std::pair(c.expected, false));
+        EXPECT_EQ(outcome.description.startsWith(u"Cannot write data.CSV: "_s), c.expected == Status::Failed)
+            << outcome.description.toStdString();
         EXPECT_EQ(onDisk(), old);
-        EXPECT_EQ(entries(), QStringList{QStringLiteral("data.CSV")});
+        EXPECT_EQ(entries(), QStringList{u"data.CSV"_s});
     }
 }
