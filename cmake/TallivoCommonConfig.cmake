@@ -7,3 +7,14 @@ else()
     target_compile_options(tallivo_common_cfg INTERFACE -Wall -Wextra -Wpedantic -Wold-style-cast -Wnon-virtual-dtor)
 endif()
 target_compile_definitions(tallivo_common_cfg INTERFACE QT_NO_CAST_FROM_ASCII QT_NO_KEYWORDS)
+
+if(TALLIVO_FUZZ)
+    if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+        message(FATAL_ERROR "TALLIVO_FUZZ needs clang (CXX=clang++)")
+    endif()
+    # Any report stops the program, so a test or a harness fails on it rather than printing and going on.
+    set(tallivo_sanitizers -fsanitize=address,undefined -fno-sanitize-recover=all)
+    target_compile_options(tallivo_common_cfg INTERFACE ${tallivo_sanitizers} -fsanitize=fuzzer-no-link
+        -fno-omit-frame-pointer)
+    target_link_options(tallivo_common_cfg INTERFACE ${tallivo_sanitizers})
+endif()

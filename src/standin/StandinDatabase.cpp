@@ -18,7 +18,8 @@ template <typename Call> auto StandinDatabase::run(Call&& call) {
 }
 
 template <typename Table, typename Interface> act::Result<std::shared_ptr<Interface>> StandinDatabase::table() {
-    return run([this](ActDatabaseFile&) -> act::Result<std::shared_ptr<Interface>> {
+    // Only some tables take the session: an explicit [this] would be unused for the others.
+    return run([&](ActDatabaseFile&) -> act::Result<std::shared_ptr<Interface>> {
         if constexpr (std::is_constructible_v<Table, std::shared_ptr<StandinSession>>)
             return std::shared_ptr<Interface>(std::make_shared<Table>(m_session));
         else
