@@ -26,6 +26,9 @@ QString unwritable(const QString& key, const QString& value) {
         return QStringLiteral("the key %1 holds \"=\"").arg(quoted(key));
     if (key.contains(LineFeed) || value.contains(LineFeed))
         return QStringLiteral("the setting %1 holds a line break").arg(quoted(key));
+    // A reader takes a byte-order mark at the start of a file for the encoding's, so the first key would lose it.
+    if (key.startsWith(QChar(0xFEFF)))
+        return QStringLiteral("the key %1 starts with a byte-order mark").arg(quoted(key));
     return {};
 }
 

@@ -116,6 +116,7 @@ TEST_F(DefinitionFile, SavesOneCrLfLinePerSettingInStoreOrderThatLoadsBackTheSam
         {pairs({"Title0", "two\nlines"}), u"Title0"_s},
         {pairs({"a=b", "1"}), u"a=b"_s},
         {{{u"Title0"_s, QStringView(u"lone \xD800").toString()}}, u"U+D800"_s},
+        {{{u"\uFEFFTitle0"_s, u"x"_s}}, u"Title0"_s},
     };
     for (const auto& r : refused) {
         put(Dxl, old);
