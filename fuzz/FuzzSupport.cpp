@@ -13,7 +13,7 @@ QByteArray input(const std::uint8_t* data, std::size_t size) {
     return QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
 }
 
-QByteArrayList pieces(const QByteArray& input, int count) {
+QByteArrayList pieces(const QByteArray& input, qsizetype count) {
     QByteArrayList parts;
     qsizetype from = 0;
     while (parts.size() < count - 1) {

@@ -12,7 +12,7 @@ namespace fuzz {
 // The harness's input, not copied.
 QByteArray input(const std::uint8_t* data, std::size_t size);
 // Inputs that carry several texts separate them with NUL, which none of them may hold.
-QByteArrayList pieces(const QByteArray& input, int count);
+QByteArrayList pieces(const QByteArray& input, qsizetype count);
 // A file of that name in a scratch folder kept for the process.
 QString scratchPath(const QString& name);
 // Writes that file with a modification time of its own (QSettings takes a file of the same path, size and time

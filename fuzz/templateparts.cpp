@@ -7,23 +7,23 @@
 #include <quazip/quazipfile.h>
 #include <quazip/quazipnewinfo.h>
 
-#include <array>
+#include <QStringList>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const std::array<QString, 6> names{
+    static const QStringList names{
         QStringLiteral("[Content_Types].xml"),      QStringLiteral("_rels/.rels"),
         QStringLiteral("xl/workbook.xml"),          QStringLiteral("xl/_rels/workbook.xml.rels"),
         QStringLiteral("xl/worksheets/sheet1.xml"), QStringLiteral("xl/styles.xml"),
     };
-    const QByteArrayList parts = fuzz::pieces(fuzz::input(data, size), static_cast<int>(names.size()));
+    const QByteArrayList parts = fuzz::pieces(fuzz::input(data, size), names.size());
     const QString path = fuzz::scratchPath(QStringLiteral("template.xlsx"));
     QuaZip zip(path);
     fuzz::require(zip.open(QuaZip::mdCreate), "the scratch package can be made");
-    for (std::size_t part = 0; part < names.size(); ++part) {
+    for (qsizetype part = 0; part < names.size(); ++part) {
         QuaZipFile file(&zip);
         // Stored, not deflated: the package is made for every input.
         fuzz::require(file.open(QIODevice::WriteOnly, QuaZipNewInfo(names[part]), nullptr, 0, 0, 0) &&
-                          file.write(parts[static_cast<qsizetype>(part)]) == parts[static_cast<qsizetype>(part)].size(),
+                          file.write(parts[part]) == parts[part].size(),
                       "the scratch package takes the part");
         file.close();
     }
