@@ -9,45 +9,19 @@
 #include "core/definition/DefinitionFile.h"
 #include "core/definition/DefinitionKeys.h"
 #include "core/library/ReportCatalogue.h"
+#include "core/platform/FileCopy.h"
 #include "core/run/RunProcedures.h"
 #include "core/settings/SettingsKeys.h"
 #include "core/text/FormFeedList.h"
-#include "core/text/SaveFile.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
 namespace core {
 
 namespace {
 
-constexpr qint64 CopyChunk = 1 << 20;
-
 // The showing mode of a document opened for the user to work in.
 constexpr int ShowNormal = 1;
-
-// Copies a file atomically; "" or the reason it failed.
-QString copyFile(const QString& from, const QString& to) {
-    QFile source(from);
-    if (!source.open(QIODevice::ReadOnly))
-        return source.errorString();
-    QSaveFile target(to);
-    if (!target.open(QIODevice::WriteOnly))
-        return target.errorString();
-    while (!source.atEnd()) {
-        const QByteArray chunk = source.read(CopyChunk);
-        if (source.error() != QFileDevice::NoError || target.write(chunk) != chunk.size()) {
-            const QString why = source.error() != QFileDevice::NoError ? source.errorString() : target.errorString();
-            target.cancelWriting();
-            return why;
-        }
-    }
-    if (const QString why = readyToCommit(target); !why.isEmpty())
-        return why;
-    return target.commit() ? QString() : target.errorString();
-}
 
 } // namespace
 

@@ -87,7 +87,18 @@ void frmMain::connectHandlers() {
     connect(c.mnuTemplateFolder, &QAction::triggered, this, &frmMain::mnuTemplateFolder_Click);
     connect(c.mnuManual, &QAction::triggered, this, &frmMain::mnuManual_Click);
     connect(c.mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
+    connect(c.mnuNew, &QAction::triggered, this, &frmMain::mnuNew_Click);
+    connect(c.mnuDelete, &QAction::triggered, this, &frmMain::mnuDelete_Click);
+    connect(c.mnuRename, &QAction::triggered, this, &frmMain::mnuRename_Click);
+    connect(c.mnuDuplicate, &QAction::triggered, this, &frmMain::mnuDuplicate_Click);
+    connect(c.mnuConvert, &QAction::triggered, this, &frmMain::mnuConvert_Click);
+    connect(c.mnuEditTemplate, &QAction::triggered, this, &frmMain::mnuEditTemplate_Click);
     connect(c.mnuPopupNew, &QAction::triggered, c.mnuNew, &QAction::trigger);
+    connect(c.mnuPopupDelete, &QAction::triggered, this, &frmMain::mnuPopupDelete_Click);
+    connect(c.mnuPopupRename, &QAction::triggered, this, &frmMain::mnuPopupRename_Click);
+    connect(c.mnuPopupDuplicate, &QAction::triggered, this, &frmMain::mnuPopupDuplicate_Click);
+    connect(c.mnuPopupConvert, &QAction::triggered, this, &frmMain::mnuPopupConvert_Click);
+    connect(c.mnuPopupEditTemplate, &QAction::triggered, this, &frmMain::mnuPopupEditTemplate_Click);
     connect(&tmr1, &QTimer::timeout, this, &frmMain::tmr1_Timer);
     connect(&m_closeWhenIdle, &QTimer::timeout, this, &frmMain::closeWhenIdle);
     c.lstReports->viewport()->installEventFilter(this);
@@ -317,10 +328,7 @@ void frmMain::cboOutput_Click() {
 }
 
 void frmMain::Load_Reports() {
-    Empty_List(c.lstReports);
-    QStringList names = core::Load_Reports(m_reportFolder, m_outputType);
-    core::sortReportNames(names);
-    c.lstReports->addItems(names);
+    gui::Load_Reports(c.lstReports, m_reportFolder, m_outputType);
 }
 
 void frmMain::Update_ReportMenu() {
