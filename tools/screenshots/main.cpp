@@ -1,15 +1,21 @@
 // Renders each window of the program into a PNG named after it, for the README and for review. Run by
 // scripts/screenshots inside private settings, state and program folders.
 #include "core/ProductName.h"
+#include "core/library/ReportLibrary.h"
+#include "core/platform/ProgramFolder.h"
 #include "core/settings/SettingsStore.h"
 #include "gui/app/frmAbout.h"
 #include "gui/app/frmMain.h"
 #include "gui/common/DesktopPlatformService.h"
+#include "gui/library/frmNew.h"
+#include "gui/library/frmRename.h"
+#include "gui/library/frmReportList.h"
 #include "gui/library/frmTemplateFolder.h"
 #include "standin/StandinBackend.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QTextStream>
 
 namespace {
@@ -64,5 +70,16 @@ int main(int argc, char* argv[]) {
     saved &= save(templateFolder, folder);
     gui::frmAbout about(core::ProductName, mainWindow.windowIcon(), &mainWindow);
     saved &= save(about, folder);
+
+    const core::ReportLibrary library(core::reportFolderPath(core::storedReportFolder(store)), core::programFolder(),
+                                      core::OutputType::ExcelReport);
+    const QString sample = QStringLiteral("Contacts by City");
+    gui::frmNew newReport(library, QString(), &mainWindow);
+    newReport.findChild<QLineEdit*>(QStringLiteral("txtNewName"))->setText(QStringLiteral("Contacts by State"));
+    saved &= save(newReport, folder);
+    gui::frmRename rename(library, sample, &mainWindow);
+    saved &= save(rename, folder);
+    gui::frmReportList list(gui::ReportListCommand::Duplicate, library, store, sample, &mainWindow);
+    saved &= save(list, folder);
     return saved ? 0 : 1;
 }
