@@ -7,7 +7,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
 namespace core {
 
@@ -15,11 +14,6 @@ namespace {
 
 using Target = FileTransaction::Target;
 using Status = LibraryResult::Status;
-
-bool exists(const QString& path) {
-    const QFileInfo info(path);
-    return info.exists() || info.isSymLink();
-}
 
 // what: " could not be written", ...
 LibraryResult failed(const QString& file, const QString& what, const QString& why) {
@@ -41,7 +35,7 @@ LibraryResult committed(const FileFailure& failure, bool takenIsName) {
 
 LibraryResult removed(const QString& file) {
     QFile doomed(file);
-    if (doomed.remove() || !exists(file))
+    if (doomed.remove() || !occupied(file))
         return {};
     return failed(file, QStringLiteral(" could not be deleted"), doomed.errorString());
 }
@@ -69,7 +63,7 @@ LibraryResult ReportLibrary::checkNewName(const QString& name, const QString& re
         return {Status::NameRefused, 0, QString()};
     const QString definition = path(name, definitionExtension());
     // A report's own definition answers to a name differing only in case where case is ignored.
-    if (exists(definition) &&
+    if (occupied(definition) &&
         (renamedFrom.isEmpty() || !sameFile(definition, path(renamedFrom, definitionExtension()))))
         return {Status::NameTaken, 0, QString()};
     return {};
@@ -78,7 +72,7 @@ LibraryResult ReportLibrary::checkNewName(const QString& name, const QString& re
 LibraryResult ReportLibrary::copy(const std::vector<Copy>& copies, bool takenIsName) {
     FileTransaction transaction;
     for (const Copy& copy : copies) {
-        if (!exists(copy.source))
+        if (!occupied(copy.source))
             return missing(copy.source);
         if (QFile source(copy.source); !source.open(QIODevice::ReadOnly))
             return {Status::SourceLocked, 0, QDir::toNativeSeparators(copy.source)};
@@ -123,7 +117,7 @@ LibraryResult ReportLibrary::rename(const QString& from, const QString& to) cons
     // Every file first leaves its name for a temporary one, so a change of case alone never meets the file itself.
     FileTransaction transaction;
     for (const Copy& move : moves) {
-        if (!exists(move.source))
+        if (!occupied(move.source))
             return missing(move.source);
         if (const FileFailure failure = transaction.move(move.source, move.target, move.mode))
             return failed(failure.file, QStringLiteral(" could not be renamed"), failure.reason);
@@ -141,7 +135,7 @@ LibraryResult ReportLibrary::remove(const QString& name) const {
 }
 
 bool ReportLibrary::csvReportExists(const QString& name) const {
-    return exists(path(name, extension::Definition[1]));
+    return occupied(path(name, extension::Definition[1]));
 }
 
 LibraryResult ReportLibrary::makeCsv(const QString& name, bool replace) const {

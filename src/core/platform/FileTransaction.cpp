@@ -20,11 +20,6 @@ std::filesystem::path nativePath(const QString& path) {
 #endif
 }
 
-bool taken(const QString& path) {
-    const QFileInfo info(path);
-    return info.exists() || info.isSymLink();
-}
-
 // "" or the reason. A file that must land on a free name is never moved over one that appeared meanwhile.
 QString moveFile(const QString& from, const QString& to, FileTransaction::Target mode) {
     if (mode == FileTransaction::Target::MustBeFree) {
@@ -43,6 +38,11 @@ QString temporaryBeside(const QString& target) {
 }
 
 } // namespace
+
+bool occupied(const QString& path) {
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
+}
 
 bool sameFile(const QString& a, const QString& b) {
     std::error_code error;
@@ -78,7 +78,7 @@ FileFailure FileTransaction::commit() {
                           [](const Entry& entry) { return entry.mode == Target::MustBeFree; });
     FileFailure failure;
     for (Entry& entry : m_entries) {
-        if (entry.mode == Target::MustBeFree && taken(entry.target))
+        if (entry.mode == Target::MustBeFree && occupied(entry.target))
             failure = {entry.target, QStringLiteral("Destination file exists"), true};
         else if (const QString why = moveFile(entry.temporary, entry.target, entry.mode); !why.isEmpty())
             failure = {entry.target, why};

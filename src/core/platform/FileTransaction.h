@@ -15,6 +15,8 @@ struct FileFailure {
     explicit operator bool() const { return !file.isEmpty(); }
 };
 
+// Whether anything stands at path, a dangling link included.
+bool occupied(const QString& path);
 // Whether two paths name one file: where case is ignored, a name that differs only in case names the same file.
 bool sameFile(const QString& a, const QString& b);
 

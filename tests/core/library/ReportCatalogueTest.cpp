@@ -50,10 +50,8 @@ TEST(ReportCatalogue, SortsNamesIgnoringCaseWithTiesInAFixedOrder) {
 TEST(ReportCatalogue, ABlankStoredFolderCountsAsAbsent) {
     testing_support::TempEnvironment env;
     core::SettingsStore store;
-    const QString standard = env.programFolder() + u"/Templates"_s;
-    for (const auto& [stored, folder] :
-         {std::pair{u""_s, standard}, {u" \t"_s, standard}, {u"/srv/r"_s, u"/srv/r"_s}}) {
+    for (const QString& stored : {u""_s, u" \t"_s, u"/srv/r"_s}) {
         ASSERT_TRUE(store.SaveSetting(core::keys::Settings, core::keys::TemplatesFolder, stored));
-        EXPECT_EQ(core::storedReportFolder(store), folder);
+        EXPECT_EQ(core::storedReportFolder(store), stored.size() < 3 ? env.programFolder() + u"/Templates"_s : stored);
     }
 }

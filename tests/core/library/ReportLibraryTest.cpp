@@ -6,14 +6,9 @@
 #include <QDir>
 #include <gtest/gtest.h>
 
-#include <functional>
-
 using namespace Qt::StringLiterals;
 using testing_support::writeBytes;
-using Library = core::ReportLibrary;
-using Result = core::LibraryResult;
-using Status = Result::Status;
-using Command = std::function<Result(const Library&)>;
+using Status = core::LibraryResult::Status;
 constexpr core::OutputType Excel = core::OutputType::ExcelReport;
 constexpr core::OutputType Csv = core::OutputType::CsvFile;
 
@@ -21,174 +16,122 @@ namespace {
 
 TEST(ReportNames, RefuseWhatCannotNameAReportsFilesEverywhere) {
     const QString longest(200, u'x');
-    for (const QString& name : {u"Sales"_s, u" Q1 sales "_s, u"Ünïcödé"_s, u"CONSOLE"_s, u"COM10"_s, longest})
+    const QStringList valid = u"Sales\n Q1 sales \nÜnïcödé\nCONSOLE\nCOM10"_s.split(u'\n') << longest;
+    for (const QString& name : valid)
         EXPECT_TRUE(core::isValidReportName(name)) << name.toStdString();
-    for (const QString& name : {QString(),
-                                u"  "_s,
-                                u"."_s,
-                                u"../x"_s,
-                                u"a/b"_s,
-                                u"a\\b"_s,
-                                u"a<b"_s,
-                                u"a>b"_s,
-                                u"a:b"_s,
-                                u"a\"b"_s,
-                                u"a|b"_s,
-                                u"a?b"_s,
-                                u"a*b"_s,
-                                u"a\tb"_s,
-                                u"a\x7f"_s,
-                                u"CON"_s,
-                                u"nul "_s,
-                                u"Com1"_s,
-                                u"LPT9"_s,
-                                u"COM\u00B9"_s,
-                                longest + u'x',
-                                QString(101, u'é'),
-                                QString(QChar(0xD800))})
+    const QStringList invalid = u"\n  \n.\n../x\na/b\na\\b\na<b\na>b\na:b\na\"b\na|b\na?b\na*b\na\tb\na\x7f\nCON\nnul "
+                                u"\nCom1\nLPT9\nCOM\u00B9"_s.split(u'\n')
+                                << longest + u'x' << QString(101, u'é') << QString(QChar(0xD800));
+    for (const QString& name : invalid)
         EXPECT_FALSE(core::isValidReportName(name)) << name.toStdString();
 }
 
-// A report folder with an Excel and a CSV report named Sales (the template's extension in lower case), an Excel
-// report Other and a stray template; the stock files in the program folder.
+// Reports Sales (Excel, its template's extension in lower case, and CSV) and Other (Excel), a stray template, and the
+// stock files; contents without spaces.
 class ReportLibraryTest : public ::testing::Test {
 protected:
     void populate() {
-        for (const QString& folder : {m_folder, m_env.programFolder()})
+        for (const QString& folder : {m_reports, m_env.programFolder()})
             ASSERT_TRUE(QDir(folder).removeRecursively() && QDir().mkpath(folder));
-        for (const auto& [file, content] : {std::pair{"tlv_template.XLT", "stock template"},
-                                            {"tlv_def.DXL", "stock excel"},
-                                            {"tlv_def.DCS", "stock csv"}})
-            ASSERT_TRUE(writeBytes(m_env.programFolder() + u'/' + QString::fromLatin1(file), content));
-        for (const auto& [file, content] : {std::pair{"Sales.DXL", "excel"},
-                                            {"Sales.xlt", "template"},
-                                            {"Sales.DCS", "csv"},
-                                            {"Other.DXL", "other"},
-                                            {"Other.XLT", "other template"},
-                                            {"Stray.XLT", "stray"}})
-            ASSERT_TRUE(writeBytes(path(QString::fromLatin1(file)), content));
+        for (const char* file :
+             {"program/tlv_template.XLT=stockT", "program/tlv_def.DXL=stockD", "program/tlv_def.DCS=stockC",
+              "reports/Sales.DXL=excel", "reports/Sales.xlt=template", "reports/Sales.DCS=csv",
+              "reports/Other.DXL=other", "reports/Other.XLT=otherT", "reports/Stray.XLT=stray"}) {
+            const QStringList pair = QString::fromUtf8(file).split(u'=');
+            ASSERT_TRUE(writeBytes(m_env.path(pair[0]), pair[1].toUtf8()));
+        }
     }
-    QString path(const QString& file) const { return m_folder + u'/' + file; }
-    Library library(core::OutputType type) const { return {m_folder, m_env.programFolder(), type}; }
-    // Every entry of the folder, temporary ones included: "name=content", or "name/" for a folder.
+    // "create N", "duplicate S N", "rename S N", "remove N", "makeCsv N", or "replaceCsv N" (asked and answered Yes).
+    core::LibraryResult run(core::OutputType type, const QString& command) const {
+        const core::ReportLibrary library(m_reports, m_env.programFolder(), type);
+        const QStringList w = command.split(u' ');
+        return w[0] == u"create"      ? library.create(w[1])
+               : w[0] == u"duplicate" ? library.duplicate(w[1], w[2])
+               : w[0] == u"rename"    ? library.rename(w[1], w[2])
+               : w[0] == u"remove"    ? library.remove(w[1])
+                                      : library.makeCsv(w[1], w[0] == u"replaceCsv");
+    }
+    // Every entry of the report folder, temporary ones included: "name=content", or "name/" for a folder.
     QStringList files() const {
         QStringList entries;
         for (const QFileInfo& entry :
-             QDir(m_folder).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name))
-            entries.append(entry.isDir() ? entry.fileName() + u'/'
-                                         : entry.fileName() + u'=' +
-                                               QString::fromUtf8(testing_support::readBytes(entry.filePath())));
+             QDir(m_reports).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name))
+            entries.append(
+                entry.fileName() +
+                (entry.isDir() ? u"/"_s : u'=' + QString::fromUtf8(testing_support::readBytes(entry.filePath()))));
         return entries;
     }
 
     testing_support::TempEnvironment m_env;
-    QString m_folder = m_env.path(u"reports"_s);
+    QString m_reports = m_env.path(u"reports"_s);
 };
 
 TEST_F(ReportLibraryTest, EachCommandTouchesOnlyTheFilesOfItsOutputType) {
-    struct Case {
-        core::OutputType type;
-        Command command;
-        QStringList gone;
-        QStringList added;
+    const std::tuple<core::OutputType, QString, QString, QString> cases[] = {
+        // command, files gone, files added
+        {Excel, u"create New"_s, {}, u"New.DXL=stockD New.XLT=stockT"_s},
+        {Csv, u"create New"_s, {}, u"New.DCS=stockC"_s},
+        {Excel, u"create Stray"_s, u"Stray.XLT=stray"_s, u"Stray.DXL=stockD Stray.XLT=stockT"_s},
+        {Excel, u"duplicate Sales Copy"_s, {}, u"Copy.DXL=excel Copy.XLT=template"_s},
+        {Csv, u"duplicate Sales Copy"_s, {}, u"Copy.DCS=csv"_s},
+        {Excel, u"rename Sales SALES"_s, u"Sales.DXL=excel Sales.xlt=template"_s,
+         u"SALES.DXL=excel SALES.XLT=template"_s},
+        {Csv, u"rename Sales Renamed"_s, u"Sales.DCS=csv"_s, u"Renamed.DCS=csv"_s},
+        {Excel, u"remove Sales"_s, u"Sales.DXL=excel Sales.xlt=template"_s, {}},
+        {Csv, u"remove Sales"_s, u"Sales.DCS=csv"_s, {}},
+        {Excel, u"remove Gone"_s, {}, {}},
+        {Excel, u"makeCsv Other"_s, {}, u"Other.DCS=other"_s},
+        {Excel, u"replaceCsv Sales"_s, u"Sales.DCS=csv"_s, u"Sales.DCS=excel"_s},
     };
-    const Case cases[] = {
-        {Excel,
-         [](auto& l) { return l.create(u"New"_s); },
-         {},
-         {u"New.DXL=stock excel"_s, u"New.XLT=stock template"_s}},
-        {Csv, [](auto& l) { return l.create(u"New"_s); }, {}, {u"New.DCS=stock csv"_s}},
-        // A stray template does not make a name taken.
-        {Excel,
-         [](auto& l) { return l.create(u"Stray"_s); },
-         {u"Stray.XLT=stray"_s},
-         {u"Stray.DXL=stock excel"_s, u"Stray.XLT=stock template"_s}},
-        {Excel,
-         [](auto& l) { return l.duplicate(u"Sales"_s, u"Copy"_s); },
-         {},
-         {u"Copy.DXL=excel"_s, u"Copy.XLT=template"_s}},
-        {Csv, [](auto& l) { return l.duplicate(u"Sales"_s, u"Copy"_s); }, {}, {u"Copy.DCS=csv"_s}},
-        {Excel,
-         [](auto& l) { return l.rename(u"Sales"_s, u"SALES"_s); },
-         {u"Sales.DXL=excel"_s, u"Sales.xlt=template"_s},
-         {u"SALES.DXL=excel"_s, u"SALES.XLT=template"_s}},
-        {Csv, [](auto& l) { return l.rename(u"Sales"_s, u"Renamed"_s); }, {u"Sales.DCS=csv"_s}, {u"Renamed.DCS=csv"_s}},
-        {Excel, [](auto& l) { return l.rename(u"Sales"_s, u"Sales"_s); }, {}, {}},
-        {Excel, [](auto& l) { return l.remove(u"Sales"_s); }, {u"Sales.DXL=excel"_s, u"Sales.xlt=template"_s}, {}},
-        {Csv, [](auto& l) { return l.remove(u"Sales"_s); }, {u"Sales.DCS=csv"_s}, {}},
-        {Excel, [](auto& l) { return l.remove(u"Gone"_s); }, {}, {}},
-        {Excel, [](auto& l) { return l.makeCsv(u"Other"_s, false); }, {}, {u"Other.DCS=other"_s}},
-        {Excel, [](auto& l) { return l.makeCsv(u"Sales"_s, true); }, {u"Sales.DCS=csv"_s}, {u"Sales.DCS=excel"_s}},
-    };
-    for (const Case& c : cases) {
+    for (const auto& [type, command, gone, added] : cases) {
         populate();
         QStringList expected = files();
-        for (const QString& file : c.gone)
+        for (const QString& file : gone.split(u' ', Qt::SkipEmptyParts))
             expected.removeOne(file);
-        expected += c.added;
+        expected += added.split(u' ', Qt::SkipEmptyParts);
         expected.sort();
-        const Result result = c.command(library(c.type));
-        EXPECT_EQ(result.detail, QString());
-        EXPECT_EQ(files(), expected) << c.added.join(u' ').toStdString();
+        EXPECT_EQ(run(type, command).detail, QString()) << command.toStdString();
+        EXPECT_EQ(files(), expected) << command.toStdString();
     }
-    EXPECT_EQ(library(Excel).templatePath(u"Sales"_s), path(u"Sales.xlt"_s));
-    EXPECT_EQ(library(Excel).templatePath(u"Gone"_s), path(u"Gone.XLT"_s));
+    const core::ReportLibrary library(m_reports, m_env.programFolder(), Excel);
+    EXPECT_EQ((QStringList{library.templatePath(u"Sales"_s), library.templatePath(u"Gone"_s)}),
+              (QStringList{m_reports + u"/Sales.xlt"_s, m_reports + u"/Gone.XLT"_s}));
 }
 
 TEST_F(ReportLibraryTest, RefusalsAndFailuresLeaveTheFolderAsItWas) {
-    const auto folderAt = [](const QString& file) {
-        return [=] { ASSERT_TRUE((QFile::remove(file) || !QFile::exists(file)) && QDir().mkpath(file)); };
-    };
-    const auto limited = [](Command command) {
-        return [=](const Library& l) {
-            testing_support::FileSizeLimit limit(4);
-            return command(l);
-        };
-    };
-    struct Case {
-        core::OutputType type;
-        std::function<void()> arrange;
-        Command command;
-        Status status;
-        QString detail;
-    };
-    const QString stock = m_env.programFolder();
-    const Case cases[] = {
-        {Excel, {}, [](auto& l) { return l.create(u"Sales"_s); }, Status::NameTaken, {}},
-        {Csv, {}, [](auto& l) { return l.duplicate(u"Sales"_s, u"Sales"_s); }, Status::NameTaken, {}},
-        {Excel, {}, [](auto& l) { return l.rename(u"Sales"_s, u"Other"_s); }, Status::NameTaken, {}},
-        {Csv, {}, [](auto& l) { return l.create(u"a.b"_s); }, Status::NameRefused, {}},
-        {Excel, {}, [](auto& l) { return l.rename(u"Sales"_s, u"NUL"_s); }, Status::NameRefused, {}},
-        // A folder where a file goes, a disk that is full, a stock file missing or unreadable.
-        {Excel, folderAt(path(u"New.XLT"_s)), [](auto& l) { return l.create(u"New"_s); }, Status::Failed,
-         path(u"New.XLT"_s) + u" could not be written: "_s},
-        {Excel, folderAt(path(u"New.XLT"_s)), [](auto& l) { return l.rename(u"Sales"_s, u"New"_s); }, Status::Failed,
-         path(u"New.XLT"_s) + u" could not be written: "_s},
-        {Csv, {}, limited([](auto& l) { return l.create(u"New"_s); }), Status::Failed, u"could not be written: "_s},
-        {Excel, {}, limited([](auto& l) { return l.makeCsv(u"Sales"_s, true); }), Status::Failed, u"written"_s},
+    // arrange: "full" for a disk that takes 4 bytes, else where a folder stands in for a file; detail: a part of it.
+    const std::tuple<core::OutputType, QString, QString, Status, QString> cases[] = {
+        {Excel, {}, u"create Sales"_s, Status::NameTaken, {}},
+        {Csv, {}, u"duplicate Sales Sales"_s, Status::NameTaken, {}},
+        {Excel, {}, u"rename Sales Other"_s, Status::NameTaken, {}},
+        {Csv, {}, u"create a.b"_s, Status::NameRefused, {}},
+        {Excel, {}, u"rename Sales NUL"_s, Status::NameRefused, {}},
+        {Excel, u"reports/New.XLT"_s, u"create New"_s, Status::Failed, u"reports/New.XLT could not be written: Is a"_s},
+        {Excel, u"reports/New.XLT"_s, u"rename Sales New"_s, Status::Failed, u"reports/New.XLT could not be written"_s},
+        {Csv, u"full"_s, u"create New"_s, Status::Failed, u"reports/New.DCS could not be written"_s},
+        {Excel, u"full"_s, u"replaceCsv Sales"_s, Status::Failed, u"reports/Sales.DCS could not be written"_s},
         // A CSV report that appeared after the question is not replaced.
-        {Excel,
-         {},
-         [](auto& l) { return l.makeCsv(u"Sales"_s, false); },
-         Status::Failed,
-         path(u"Sales.DCS"_s) + u" could not be written: "_s},
-        {Excel, [=] { QFile::remove(stock + u"/tlv_def.DXL"_s); }, [](auto& l) { return l.create(u"New"_s); },
-         Status::Failed, u"File not found: "_s + stock + u"/tlv_def.DXL"_s},
-        {Csv, folderAt(stock + u"/tlv_def.DCS"_s), [](auto& l) { return l.create(u"New"_s); }, Status::SourceLocked,
-         stock + u"/tlv_def.DCS"_s},
-        {Excel, folderAt(path(u"Sales.DXL"_s)), [](auto& l) { return l.remove(u"Sales"_s); }, Status::Failed,
-         path(u"Sales.DXL"_s) + u" could not be deleted: "_s},
+        {Excel, {}, u"makeCsv Sales"_s, Status::Failed, u"reports/Sales.DCS could not be written"_s},
+        {Excel, {}, u"duplicate Gone Copy"_s, Status::Failed, u"File not found: "_s + m_reports + u"/Gone.XLT"_s},
+        {Csv, u"program/tlv_def.DCS"_s, u"create New"_s, Status::SourceLocked, u"program/tlv_def.DCS"_s},
+        {Excel, u"reports/Sales.DXL"_s, u"remove Sales"_s, Status::Failed, u"reports/Sales.DXL could not be deleted"_s},
     };
-    for (const Case& c : cases) {
+    for (const auto& [type, arrange, command, status, detail] : cases) {
         populate();
-        if (c.arrange)
-            c.arrange();
+        if (!arrange.isEmpty() && arrange != u"full") {
+            QFile::remove(m_env.path(arrange));
+            ASSERT_TRUE(QDir().mkpath(m_env.path(arrange)));
+        }
         const QStringList before = files();
-        const Result result = c.command(library(c.type));
-        EXPECT_EQ(result.status, c.status) << c.detail.toStdString();
-        EXPECT_TRUE(result.detail.contains(c.detail)) << result.detail.toStdString();
-        EXPECT_EQ(result.errorNumber == core::errors::FileNotFound, c.detail.startsWith(u"File not found"));
-        EXPECT_EQ(files(), before) << c.detail.toStdString();
+        std::optional<testing_support::FileSizeLimit> full;
+        if (arrange == u"full")
+            full.emplace(4);
+        const core::LibraryResult result = run(type, command);
+        full.reset();
+        EXPECT_EQ(result.status, status) << command.toStdString();
+        EXPECT_TRUE(result.detail.contains(detail)) << result.detail.toStdString();
+        EXPECT_EQ(result.errorNumber == core::errors::FileNotFound, detail.startsWith(u"File not found"));
+        EXPECT_EQ(files(), before) << command.toStdString();
     }
 }
 
@@ -196,10 +139,10 @@ TEST_F(ReportLibraryTest, ADefinitionThatAppearedSinceTheCheckIsNeverReplaced) {
     populate();
     const QStringList before = files();
     {
-        core::FileTransaction transaction;
         using Target = core::FileTransaction::Target;
-        ASSERT_TRUE(writeBytes(transaction.stage(path(u"Stray.XLT"_s), Target::MayBeReplaced), "new template"));
-        ASSERT_TRUE(writeBytes(transaction.stage(path(u"Other.DXL"_s), Target::MustBeFree), "new definition"));
+        core::FileTransaction transaction;
+        ASSERT_TRUE(writeBytes(transaction.stage(m_reports + u"/Stray.XLT"_s, Target::MayBeReplaced), "new"));
+        ASSERT_TRUE(writeBytes(transaction.stage(m_reports + u"/Other.DXL"_s, Target::MustBeFree), "new"));
         EXPECT_TRUE(transaction.commit().targetTaken);
     }
     EXPECT_EQ(files(), before);
