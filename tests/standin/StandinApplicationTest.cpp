@@ -38,6 +38,14 @@ TEST(StandinApplication, SavesTheLookupThatIsCurrentInTheStandinAndNothingWhenIt
     EXPECT_EQ(errorOf(application.SaveCurrentLookup(saved.toStdString())), code(ErrorCode::LookupUnreadable));
     setState({{"lookup", ""}});
     EXPECT_EQ(errorOf(application.SaveCurrentLookup(env.root().toStdString())), code(ErrorCode::WriteFailed));
+    // A disk that fills while the lookup is saved leaves the previous lookup.
+    setState({{"lookup",
+               writeFile(env.path(u"now.lku"_s), "ACT-STANDIN-LOOKUP 1\n" + QByteArray(4000, 'A')).toStdString()}});
+    {
+        const testing_support::FileSizeLimit full(1000);
+        EXPECT_EQ(errorOf(application.SaveCurrentLookup(saved.toStdString())), code(ErrorCode::WriteFailed));
+    }
+    EXPECT_EQ(readBytes(saved), all);
 }
 
 TEST(StandinApplication, Command150ClosesTheOpenDatabaseAndNothingElse) {

@@ -104,7 +104,7 @@ bool frmMain::refuse(const QString& text, MessageIcon icon) {
 
 bool frmMain::Form_Load() {
     if (!m_instanceLock.tryLock())
-        return refuse(core::texts::AlreadyRunning, MessageIcon::None);
+        return refuse(m_instanceLock.refusal(), MessageIcon::None);
 
     ActEvent1 = m_backend.CreateEventControl();
     ActEvent1->setOnActUserWantsToClose([this] { ActEvent1_OnActUserWantsToClose(); });
