@@ -22,6 +22,7 @@ TEST(StandinApplication, SavesTheLookupThatIsCurrentInTheStandinAndNothingWhenIt
          "ACT-STANDIN-LOOKUP 1\nID0000000002\nID0000000001\n"},
         {"ACT-STANDIN-LOOKUP 1\n", "ACT-STANDIN-LOOKUP 1\n"},
         {all, all},
+        {"\xEF\xBB\xBF" + all, all}, // the UTF-8 mark is no part of the header
         {"not a lookup\n", QByteArray()},
         {"ACT-STANDIN-LOOKUP 2\nALL\n", QByteArray()},
         {"", QByteArray()},

@@ -8,7 +8,7 @@ using standin::StateFile;
 
 TEST(StateFile, AnUpdateKeepsWhatItDoesNotChangeAndHoldsTheLockBesideTheFile) {
     TempEnvironment env;
-    writeFile(env.stateFile(), "[standin]\r\nrunning=1\r\n\r\ndatabase=/a b/c=d.actdb\n[aux]\nrefuse=0\n");
+    writeFile(env.stateFile(), "\xEF\xBB\xBF[standin]\r\nrunning=1\r\n\r\ndatabase=/a b/c=d.actdb\n[aux]\nrefuse=0\n");
     ASSERT_TRUE(StateFile().update([](StateData& d) { d.set("standin", "current", "ABCDEFGHIJKL"); }).ok());
     EXPECT_EQ(StateFile().read().value().sections(),
               (std::map<std::string, std::map<std::string, std::string>>{

@@ -1,5 +1,7 @@
 #include "IniFormat.h"
 
+#include "core/text/EightBitText.h"
+
 #include <QStringList>
 
 #include <algorithm>
@@ -190,6 +192,7 @@ QString readValue(QByteArrayView bytes) {
 
 Parsed parse(QByteArrayView bytes) {
     Parsed parsed;
+    bytes = eightbit::withoutMark(bytes);
     if (bytes.contains('\0') || !bytes.isValidUtf8()) {
         parsed.problem = QStringLiteral("it is not text");
         return parsed;

@@ -20,7 +20,8 @@ struct Parsed {
 
 // "[section]" lines and "key=value" lines, keys escaped and values quoted and escaped as QSettings writes them; a
 // value QSettings would read as a list is its elements joined by ", ". Empty lines and lines starting with ";" or "#"
-// are skipped; any other line, a NUL byte or invalid UTF-8 makes the whole file unreadable. Keys before the first
+// are skipped; any other line, a NUL byte or invalid UTF-8 makes the whole file unreadable. A leading UTF-8 mark is
+// dropped. Keys before the first
 // section belong to section "General".
 Parsed parse(QByteArrayView bytes);
 

@@ -58,7 +58,11 @@ QString decode(const QByteArray& bytes) {
     probe.add(bytes);
     if (!probe.isUtf8())
         return windows1252::decode(bytes);
-    return QString::fromUtf8(probe.hasMark() ? QByteArrayView(bytes).sliced(Utf8Mark.size()) : bytes);
+    return QString::fromUtf8(withoutMark(bytes));
+}
+
+QByteArrayView withoutMark(QByteArrayView bytes) {
+    return bytes.startsWith(Utf8Mark) ? bytes.sliced(Utf8Mark.size()) : bytes;
 }
 
 std::string validUtf8(std::string_view text) {

@@ -36,6 +36,9 @@ private:
 // U+FFFD. Nothing else is lost: every Windows-1252 byte maps to a character.
 QString decode(const QByteArray& bytes);
 
+// The bytes of a UTF-8 file without the mark it may start with: the mark is never part of the text.
+QByteArrayView withoutMark(QByteArrayView bytes);
+
 // The text with each invalid UTF-8 sequence replaced by U+FFFD; valid text comes back as it is.
 std::string validUtf8(std::string_view text);
 

@@ -64,6 +64,9 @@ TEST(SettingsStore, TheFiveOperationsKeepValuesExactlyWriteThroughAndRefuseKeysT
     ASSERT_TRUE(store.DeleteSection(section));
     EXPECT_TRUE(store.GetAllSettings(section).isEmpty());
     EXPECT_EQ(store.GetSetting(u"Settings"_s, u"Keep"_s), u"1"_s);
+    // Edited by hand and saved with the UTF-8 mark.
+    ASSERT_TRUE(testing_support::writeBytes(store.path(), "\xEF\xBB\xBF[Settings]\r\nKeep = 2 ; by hand\r\n"));
+    EXPECT_EQ(store.GetSetting(u"Settings"_s, u"Keep"_s), u"2"_s);
 }
 
 // A file that is not settings reads as defaults and is never written; a write that fails half way leaves the
