@@ -30,38 +30,25 @@ TEST(InstanceLock, OneHolderAtATimeAndAStaleLockIsTakenOver) {
 }
 
 // Whoever can write in the lock's folder can take the lock away: the folder is made private, and one that others can
-// write or that another user owns is refused, as is a folder that cannot be made; each says why.
+// write, that another user owns or that is no folder is refused, saying why.
 TEST(InstanceLock, ItsFolderIsPrivateAndALockThatCannotBeTakenSaysWhy) {
     testing_support::TempEnvironment env;
-    const QString runtime = env.path(QStringLiteral("runtime"));
-    const QString folder = runtime + QStringLiteral("/Tallivo");
-    core::InstanceLock made;
-    ASSERT_TRUE(made.tryLock());
-    EXPECT_EQ(QFileInfo(folder).permissions() & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser),
-              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    made.unlock();
-
-    const struct {
-        const char* what;
-        std::function<void()> arrange;
-        QString why;
-    } cases[] = {
-        {"open to all", [&] { QFile::setPermissions(folder, QFileDevice::Permissions(0x7777)); },
+    const QString folder = env.path(QStringLiteral("runtime/Tallivo")), file = env.path(QStringLiteral("state/file"));
+    ASSERT_TRUE(core::InstanceLock().tryLock() && testing_support::writeBytes(file, "x"));
+    EXPECT_EQ(QFileInfo(folder).permissions() & 0x0077, 0);
+    const std::pair<std::function<void()>, QString> cases[] = {
+        {[&] { QFile::setPermissions(folder, QFileDevice::Permissions(0x7777)); },
          QStringLiteral("other users can write in the folder %1 (mode 0777)").arg(folder)},
-        {"another user's", [&] { ASSERT_EQ(chown(QFile::encodeName(folder).constData(), 65534, 65534), 0); },
+        {[&] { ASSERT_EQ(chown(QFile::encodeName(folder).constData(), 65534, 65534), 0); },
          QStringLiteral("the folder %1 belongs to another user").arg(folder)},
-        {"a file for the runtime folder",
-         [&] { qputenv("XDG_RUNTIME_DIR", QFile::encodeName(env.path(QStringLiteral("state/file")))); },
-         QStringLiteral("%1 is not a folder").arg(env.path(QStringLiteral("state/file")))},
+        {[&] { qputenv("XDG_RUNTIME_DIR", QFile::encodeName(file)); }, QStringLiteral("%1 is not a folder").arg(file)},
     };
-    ASSERT_TRUE(testing_support::writeBytes(env.path(QStringLiteral("state/file")), "x"));
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
+    for (const auto& [arrange, why] : cases) {
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        c.arrange();
+        arrange();
         core::InstanceLock lock;
         EXPECT_FALSE(lock.tryLock());
-        EXPECT_EQ(lock.problem(), c.why);
-        EXPECT_TRUE(lock.refusal().contains(QStringLiteral("cannot be taken"))) << lock.refusal().toStdString();
+        EXPECT_EQ(std::pair(lock.problem(), lock.refusal().contains(QStringLiteral("cannot be taken"))),
+                  std::pair(why, true));
     }
 }

@@ -107,10 +107,7 @@ TEST_F(GridFiller, CellTextFollowsTheFieldType) {
 TEST_F(GridFiller, AnUnusableDefinitionOrTheFirstActErrorStopsTheFillWithAtMostOneReport) {
     ASSERT_NO_FATAL_FAILURE(open({{{1, recordId(1)}, {16, "Lyon"}}}));
     const long notFound = static_cast<long>(standin::ErrorCode::RecordNotFound);
-    QString tooMany;
-    for (int column = 0; column <= core::ReportDefinition::MaxColumns; ++column)
-        tooMany += u"1\f"_s;
-    const QByteArray wide = tooMany.toUtf8();
+    const QByteArray wide = QByteArray("1\f").repeated(core::ReportDefinition::MaxColumns + 1);
     const struct {
         const char* fieldsIncluded;
         const char* sort0;
