@@ -53,6 +53,6 @@ public:
 
 // The sheet's last row and column.
 inline constexpr int MaxSheetRows = 1048576;
-inline constexpr int MaxSheetColumns = 16384;
+inline constexpr int MaxSheetColumns = core::ReportDefinition::MaxColumns;
 
 } // namespace report

@@ -32,8 +32,9 @@ std::optional<QList<int>> wholeNumbers(const QString& list) {
 } // namespace
 
 ReportDefinition::ReportDefinition(const SettingsStore::Pairs& pairs) {
+    // Pairs come sorted from the store: each goes at the end.
     for (const auto& [key, value] : pairs)
-        m_values.insert(key, value);
+        m_values.insert(m_values.cend(), key, value);
 }
 
 ReportDefinition ReportDefinition::load(const SettingsStore& store) {

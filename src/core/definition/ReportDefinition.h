@@ -76,6 +76,8 @@ class ReportDefinition {
 public:
     static constexpr int SectionCount = 3;
     static constexpr int Summary = 99;
+    // The most columns a report may have: what a worksheet holds (A to XFD).
+    static constexpr int MaxColumns = 16384;
 
     ReportDefinition() = default;
     explicit ReportDefinition(const SettingsStore::Pairs& pairs);

@@ -115,7 +115,10 @@ bool frmMain::refuse(const QString& text, MessageIcon icon) {
 
 bool frmMain::Form_Load() {
     if (!m_instanceLock.tryLock())
-        return refuse(core::texts::AlreadyRunning, MessageIcon::None);
+        return refuse(m_instanceLock.refusal(), MessageIcon::None);
+    // Settings that cannot be read are left as they are: the window would write them.
+    if (const QString problem = m_store.check(); !problem.isEmpty())
+        return refuse(problem, MessageIcon::Critical);
 
     ActEvent1 = m_backend.CreateEventControl();
     ActEvent1->setOnActUserWantsToClose([this] { ActEvent1_OnActUserWantsToClose(); });

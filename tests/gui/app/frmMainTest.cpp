@@ -124,9 +124,15 @@ TEST_F(StartupTest, RefusalsShowTheirTextsEndTheProgramAndWriteNoSettings) {
          Exclamation},
         {[&] { ASSERT_TRUE(QFile::remove(env.stateFile()) && QDir().mkpath(env.stateFile())); },
          u"Unable to communicate with ACT!\rPlease run actreg.exe located in the ACT folder and try again"_s, Critical},
+        {[] { testing_support::writeBytes(core::SettingsStore::defaultPath(), "[Settings\n"); },
+         u"The settings file %1 cannot be used: line 1 opens a section it does not close. It is left as it is; please "
+         u"mend or remove it."_s.arg(core::SettingsStore::defaultPath()),
+         Critical},
     };
+    QDir().mkpath(QFileInfo(core::SettingsStore::defaultPath()).path());
     for (const auto& [arrange, text, icon] : cases) {
         arrange();
+        const QByteArray settingsBefore = testing_support::readBytes(core::SettingsStore::defaultPath());
         platform.expectMessage(text);
         platform.endings.clear();
         start();
@@ -135,7 +141,7 @@ TEST_F(StartupTest, RefusalsShowTheirTextsEndTheProgramAndWriteNoSettings) {
         EXPECT_EQ(platform.messages.back().icon, icon) << text.toStdString();
         window.reset();
         otherInstance.unlock();
-        EXPECT_FALSE(QFile::exists(core::SettingsStore::defaultPath())) << text.toStdString();
+        EXPECT_EQ(testing_support::readBytes(core::SettingsStore::defaultPath()), settingsBefore) << text.toStdString();
     }
 }
 
