@@ -3,7 +3,7 @@
 #include "ReportNames.h"
 
 #include "core/ErrorReport.h"
-#include "core/platform/FileCopy.h"
+#include "core/text/SaveFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -10,7 +10,7 @@
 #include "core/definition/DefinitionFile.h"
 #include "core/definition/DefinitionKeys.h"
 #include "core/library/ReportCatalogue.h"
-#include "core/platform/FileCopy.h"
+#include "core/text/SaveFile.h"
 #include "core/run/RunProcedures.h"
 #include "core/settings/SettingsKeys.h"
 #include "core/text/FormFeedList.h"
