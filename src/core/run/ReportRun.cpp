@@ -8,6 +8,7 @@
 
 #include "core/definition/DefinitionFile.h"
 #include "core/definition/DefinitionKeys.h"
+#include "core/definition/DefinitionMessages.h"
 #include "core/library/ReportCatalogue.h"
 #include "core/platform/FileCopy.h"
 #include "core/run/RunProcedures.h"
@@ -39,21 +40,8 @@ RunStatus ReportRun::fail(RunStatus status, const QString& text, RunMessage::Ico
 RunStatus ReportRun::loadDefinition() {
     const DefinitionLoad load =
         Load_DefFile(m_store, m_request.reportFolder, m_request.reportName, m_request.outputType);
-    switch (load.status) {
-    case DefinitionLoad::Status::Loaded:
-        break;
-    case DefinitionLoad::Status::Missing:
-        m_front.message({texts::DefinitionMissing, ProductName, RunMessage::Icon::Exclamation});
-        return fail(RunStatus::DefinitionProblem, texts::DefinitionUnusable);
-    case DefinitionLoad::Status::BadLine:
-        m_front.message({QStringLiteral("Line %1 of the definition file for this report is not a setting: %2")
-                             .arg(load.line)
-                             .arg(load.description),
-                         ProductName, RunMessage::Icon::Exclamation});
-        return fail(RunStatus::DefinitionProblem, texts::DefinitionUnusable);
-    case DefinitionLoad::Status::Unreadable:
-    case DefinitionLoad::Status::StoreFailed:
-        m_front.message({load.description, ProductName, RunMessage::Icon::Exclamation});
+    if (!load.ok()) {
+        m_front.message({loadProblem(load), ProductName, RunMessage::Icon::Exclamation});
         return fail(RunStatus::DefinitionProblem, texts::DefinitionUnusable);
     }
     if (m_request.outputType == static_cast<int>(OutputType::ExcelReport) &&
@@ -178,8 +166,7 @@ RunStatus ReportRun::writeDataFile(const ReportDefinition& definition, const std
     if (written.status == WriteOutcome::Status::Failed)
         return fail(RunStatus::WriteFailed, notWritable ? texts::DataFileLocked : written.description);
     if (!m_store.SaveSetting(keys::Settings, keys::DataFile, QDir::toNativeSeparators(dataFilePath())))
-        return fail(RunStatus::WriteFailed,
-                    QStringLiteral("The settings could not be written to %1.").arg(m_store.path()));
+        return fail(RunStatus::WriteFailed, m_store.notWritten());
     return RunStatus::Done;
 }
 
@@ -191,8 +178,7 @@ RunStatus ReportRun::handOffToLauncher(ReportDefinition& definition) {
     // The launcher builds the report only when Template is "0"; editing a template leaves it otherwise.
     definition.setValue(keys::Path, QDir::toNativeSeparators(path));
     if (!definition.save(m_store) || !m_store.SaveSetting(keys::Settings, keys::Template, QStringLiteral("0")))
-        return fail(RunStatus::WriteFailed,
-                    QStringLiteral("The settings could not be written to %1.").arg(m_store.path()));
+        return fail(RunStatus::WriteFailed, m_store.notWritten());
     if (m_request.buildWorkbook)
         return m_request.buildWorkbook(m_front);
     m_front.setBusy(false);

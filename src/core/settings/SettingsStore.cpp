@@ -91,4 +91,8 @@ bool SettingsStore::ReplaceSection(const QString& section, const Pairs& pairs) {
     return synced(settings);
 }
 
+QString SettingsStore::notWritten() const {
+    return QStringLiteral("The settings could not be written to %1.").arg(QDir::toNativeSeparators(m_path));
+}
+
 } // namespace core

@@ -31,6 +31,8 @@ public:
     bool ReplaceSection(const QString& section, const Pairs& pairs);
 
     const QString& path() const { return m_path; }
+    // Tells the user that a write failed, naming the file.
+    QString notWritten() const;
 
 private:
     QString m_path;

@@ -4,6 +4,8 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
+#include <QTabWidget>
 
 using namespace Qt::StringLiterals;
 using testing_support::readBytes;
@@ -209,6 +211,44 @@ TEST_F(LibraryTest, EditExcelTemplateHandsTheRealTemplateToTheLauncher) {
     });
     trigger(u"mnuEditTemplate"_s);
     EXPECT_EQ(settings({u"Template"_s, u"TemplatePath"_s}), (QStringList{u"1"_s, file(u"Contacts by City.XLT"_s)}));
+}
+
+TEST_F(LibraryTest, EditedColumnsOrderAndSortMakeTheNextRunsLayout) {
+    start();
+    // Through the menu the editor opens over the report list, on the report picked there.
+    onDialog([](QDialog* list) {
+        EXPECT_EQ((QStringList{list->windowTitle(), list->findChild<QPushButton*>(u"cmdOK"_s)->text()}),
+                  (QStringList{u"Edit Report"_s, u"&Open"_s}));
+        onDialog([](QDialog* editor) {
+            EXPECT_EQ(editor->findChild<QLineEdit*>(u"txtReportName"_s)->text(), u"agenda"_s);
+            editor->close();
+        });
+        click(list, u"cmdOK"_s);
+    });
+    trigger(u"mnuEdit"_s);
+    // Record ID added and moved first, Company removed, City descending.
+    onDialog([](QDialog* editor) {
+        const auto press = [editor](const QString& name) { click(editor, name); };
+        editor->findChild<QTabWidget*>(u"mstSettings"_s)->setCurrentIndex(1);
+        auto* left = editor->findChild<QListWidget*>(u"lstLeft"_s);
+        left->findItems(u"Record ID"_s, Qt::MatchExactly)[0]->setSelected(true);
+        for (const QString& button : {u"cmdButton(2)"_s, u"cmdMove(1)"_s, u"cmdMove(1)"_s})
+            QTest::mouseClick(editor->findChild<QAbstractButton*>(button), Qt::LeftButton);
+        auto* right = editor->findChild<QListWidget*>(u"lstRight"_s);
+        right->clearSelection();
+        right->item(2)->setSelected(true);
+        QTest::mouseClick(editor->findChild<QAbstractButton*>(u"cmdButton(1)"_s), Qt::LeftButton);
+        editor->findChild<QTabWidget*>(u"mstSettings"_s)->setCurrentIndex(2);
+        editor->findChild<QRadioButton*>(u"optDescending(0)"_s)->setChecked(true);
+        press(u"cmdClose"_s);
+    });
+    const QPoint city = reports()->visualItemRect(reports()->item(1)).center();
+    QTest::mouseClick(reports()->viewport(), Qt::LeftButton, {}, city);
+    QTest::mouseDClick(reports()->viewport(), Qt::LeftButton, {}, city);
+    EXPECT_EQ(selected(), QStringList{u"Contacts by City"_s});
+    QTest::mouseClick(child<QPushButton>(u"cmdOK"_s), Qt::LeftButton);
+    EXPECT_EQ(readBytes(env.programFolder() + u"/data.CSV"_s),
+              "\"REC000000002\",\"Oslo\"\r\n\"REC000000001\",\"Lyon\"\r\n\"REC000000003\",\"Lima\"\r\n");
 }
 
 } // namespace
