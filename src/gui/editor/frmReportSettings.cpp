@@ -256,7 +256,7 @@ bool frmReportSettings::cmdClose_Click() {
     if (!writeWorkingCopy())
         return false;
     const core::DefinitionSave saved =
-        core::Update_DefFile(m_store, m_report.reportFolder, txtReportName->text(), m_report.outputType);
+        core::Update_DefFile(m_store, m_report.reportFolder, m_report.reportName, m_report.outputType);
     if (!saved.ok) {
         const core::SaveFailureBox box = core::saveFailureBox(saved, core::errors::PathFileAccessError);
         PlatformService::instance().message(this,

@@ -228,16 +228,17 @@ TEST_F(LibraryTest, EditedColumnsOrderAndSortMakeTheNextRunsLayout) {
     trigger(u"mnuEdit"_s);
     // Record ID added and moved first, Company removed, City descending.
     onDialog([](QDialog* editor) {
-        const auto press = [editor](const QString& name) { click(editor, name); };
+        const auto press = [editor](const QString& name) {
+            QTest::mouseClick(editor->findChild<QAbstractButton*>(name), Qt::LeftButton);
+        };
         editor->findChild<QTabWidget*>(u"mstSettings"_s)->setCurrentIndex(1);
-        auto* left = editor->findChild<QListWidget*>(u"lstLeft"_s);
-        left->findItems(u"Record ID"_s, Qt::MatchExactly)[0]->setSelected(true);
+        editor->findChild<QListWidget*>(u"lstLeft"_s)
+            ->findItems(u"Record ID"_s, Qt::MatchExactly)[0]
+            ->setSelected(true);
         for (const QString& button : {u"cmdButton(2)"_s, u"cmdMove(1)"_s, u"cmdMove(1)"_s})
-            QTest::mouseClick(editor->findChild<QAbstractButton*>(button), Qt::LeftButton);
-        auto* right = editor->findChild<QListWidget*>(u"lstRight"_s);
-        right->clearSelection();
-        right->item(2)->setSelected(true);
-        QTest::mouseClick(editor->findChild<QAbstractButton*>(u"cmdButton(1)"_s), Qt::LeftButton);
+            press(button);
+        editor->findChild<QListWidget*>(u"lstRight"_s)->setCurrentRow(2, QItemSelectionModel::ClearAndSelect);
+        press(u"cmdButton(1)"_s);
         editor->findChild<QTabWidget*>(u"mstSettings"_s)->setCurrentIndex(2);
         editor->findChild<QRadioButton*>(u"optDescending(0)"_s)->setChecked(true);
         press(u"cmdClose"_s);

@@ -24,14 +24,11 @@ public:
     std::optional<int> count; // what Count answers instead of the number of fields
     QList<int> asked;         // positions of IdAt calls
     bool closed = false;
+    inline static const act::Error Closed{1009, "the connection to ACT! is closed"};
 
     act::Result<int> Count() override {
-        if (closed)
-            return Closed;
-        int fields = 0;
-        for (const Field& field : m_fields)
-            fields += field.id != -1;
-        return count.value_or(fields);
+        const auto fields = std::count_if(m_fields.begin(), m_fields.end(), [](const Field& f) { return f.id != -1; });
+        return closed ? act::Result<int>(Closed) : count.value_or(static_cast<int>(fields));
     }
     act::Result<int> IdAt(int position) override {
         asked.append(position);
@@ -41,29 +38,19 @@ public:
     act::Result<int> TypeAt(int position) override { return at(position, &Field::type); }
     act::Result<std::string> Label(int id) override { return byId(id, &Field::label); }
     act::Result<int> Type(int id) override { return byId(id, &Field::type); }
-    act::Result<bool> Exists(int id) override {
-        if (closed)
-            return Closed;
-        return byId(id, &Field::id).ok();
-    }
-
-    inline static const act::Error Closed{1009, "the connection to ACT! is closed"};
+    act::Result<bool> Exists(int id) override { return closed ? act::Result<bool>(Closed) : byId(id, &Field::id).ok(); }
 
 private:
     template <typename T> act::Result<T> at(int position, T Field::*member) const {
-        if (closed)
-            return Closed;
-        if (position < 0 || position >= static_cast<int>(m_fields.size()))
-            return act::Error{1004, "the field list has no position " + std::to_string(position)};
+        if (closed || position < 0 || position >= static_cast<int>(m_fields.size()))
+            return closed ? Closed : act::Error{1004, "the field list has no position " + std::to_string(position)};
         return m_fields[static_cast<std::size_t>(position)].*member;
     }
     template <typename T> act::Result<T> byId(int id, T Field::*member) const {
-        if (closed)
-            return Closed;
         for (const Field& field : m_fields)
-            if (field.id == id && id != -1)
+            if (!closed && field.id == id && id != -1)
                 return field.*member;
-        return act::Error{1003, "no field has the id " + std::to_string(id)};
+        return closed ? Closed : act::Error{1003, "no field has the id " + std::to_string(id)};
     }
 
     std::vector<Field> m_fields;
