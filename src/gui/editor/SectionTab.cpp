@@ -46,7 +46,6 @@ SectionTab::SectionTab(int section, QWidget* parent)
     optAscending->setChecked(true);
     optAscending->setEnabled(false);
     optDescending->setEnabled(false);
-    chkNoRepeat->setChecked(section == 0);
     // Their dialogs come with the title format and the border.
     cmdTitleFormat->setEnabled(false);
     cmdBorder->setEnabled(false);

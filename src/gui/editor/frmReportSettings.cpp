@@ -46,7 +46,8 @@ frmReportSettings::frmReportSettings(core::SettingsStore& store, act::FieldList&
       txtReportName(named(new QLineEdit, QStringLiteral("txtReportName"))),
       mstSettings(named(new QTabWidget, QStringLiteral("mstSettings"))), data(new DataTab),
       fieldsTab(new FieldsTab), sections{new SectionTab(0), new SectionTab(1), new SectionTab(2)},
-      summary(QStringLiteral("Summary :"), 3, ReportDefinition::Summary,
+      // The summary's controls carry its index, their frame the next after the sections'.
+      summary(QStringLiteral("Summary :"), SectionCount, ReportDefinition::Summary,
               {"Create a summary for this report", "At the top of the report", "At the bottom of the report"}),
       cmdClose(named(new QPushButton(QStringLiteral("Close")), QStringLiteral("cmdClose"))) {
     setObjectName(QStringLiteral("frmReportSettings"));
@@ -63,7 +64,7 @@ frmReportSettings::frmReportSettings(core::SettingsStore& store, act::FieldList&
     mstSettings->addTab(fieldsTab, QStringLiteral("Fields"));
     const QString sectionCaptions[] = {QStringLiteral("1st Section"), QStringLiteral("2nd Section"),
                                        QStringLiteral("3rd Section")};
-    for (int n = 0; n < 3; ++n)
+    for (int n = 0; n < SectionCount; ++n)
         mstSettings->addTab(sections[n], sectionCaptions[n]);
     mstSettings->addTab(summaryTab, QStringLiteral("Summary"));
     // Qt names the tab entered; the tab left is the one to save.
@@ -106,7 +107,6 @@ void frmReportSettings::say(const QString& text) {
 }
 
 bool frmReportSettings::Form_Load() {
-    mstSettings->setCurrentIndex(DataTabIndex);
     txtReportName->setText(m_report.reportName);
     // A definition that did not load leaves another report's keys in the working copy: Close must never see them.
     const core::DefinitionLoad load =
@@ -139,9 +139,9 @@ bool frmReportSettings::Form_Load() {
     fieldsTab->sortNotIncluded();
 
     // The sort lists before the sections: a section without a field clears its boxes before they are loaded.
-    for (int n = 0; n < 3; ++n)
+    for (int n = 0; n < SectionCount; ++n)
         sections[n]->Populate_SortCombo(columns.fields, reading.values.sections[n].sortField);
-    for (int n = 0; n < 3; ++n)
+    for (int n = 0; n < SectionCount; ++n)
         sections[n]->setValues(reading.values.sections[n]);
     summary.setValues(reading.values.summary, reading.values.summaryBelow);
 
@@ -156,7 +156,7 @@ void frmReportSettings::mstSettings_Click(int tabLeft) {
     if (tabLeft == FieldsTabIndex) {
         Save_Fields();
         saved = true;
-    } else if (tabLeft >= FirstSectionTab && tabLeft < FirstSectionTab + 3) {
+    } else if (tabLeft >= FirstSectionTab && tabLeft < FirstSectionTab + SectionCount) {
         saved = Save_Sections(tabLeft - FirstSectionTab);
     }
     if (saved)
@@ -211,10 +211,10 @@ bool frmReportSettings::writeWorkingCopy() {
     return false;
 }
 
-void frmReportSettings::applyControls(ReportDefinition& definition, const std::array<QString, 3>& sortTypes) const {
+void frmReportSettings::applyControls(ReportDefinition& definition, const SortTypes& sortTypes) const {
     EditorValues values;
     data->readValues(values);
-    for (int n = 0; n < 3; ++n) {
+    for (int n = 0; n < SectionCount; ++n) {
         values.sections[n] = sections[n]->values();
         core::editor::writeSection(definition, n, values.sections[n], sortTypes[n]);
     }
@@ -244,8 +244,8 @@ bool frmReportSettings::cmdClose_Click() {
         }
     }
     Save_Fields();
-    std::array<QString, 3> sortTypes;
-    for (int n = 0; n < 3; ++n) {
+    SortTypes sortTypes;
+    for (int n = 0; n < SectionCount; ++n) {
         const std::optional<QString> type = sortTypeOf(n);
         if (!type)
             return false;

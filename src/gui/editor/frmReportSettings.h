@@ -53,7 +53,9 @@ public:
     void reject() override;
 
 private:
+    static constexpr int SectionCount = core::ReportDefinition::SectionCount;
     enum Tab { DataTabIndex = 0, FieldsTabIndex = 1, FirstSectionTab = 2, SummaryTabIndex = 5 };
+    using SortTypes = std::array<QString, SectionCount>;
 
     bool csv() const;
     void mstSettings_Click(int tabLeft);
@@ -70,7 +72,7 @@ private:
     bool writeWorkingCopy();
     void writeColumns(core::ReportDefinition& definition) const;
     // The definition with what the controls show; sort types as given.
-    void applyControls(core::ReportDefinition& definition, const std::array<QString, 3>& sortTypes) const;
+    void applyControls(core::ReportDefinition& definition, const SortTypes& sortTypes) const;
     core::ReportDefinition shownDefinition() const;
     // An exclamation box titled with the product name.
     void say(const QString& text);
@@ -87,7 +89,7 @@ private:
     QTabWidget* mstSettings;
     DataTab* data;
     FieldsTab* fieldsTab;
-    std::array<SectionTab*, 3> sections;
+    std::array<SectionTab*, SectionCount> sections;
     SubTotalFrame summary;
     QPushButton* cmdClose;
 };

@@ -98,7 +98,6 @@ void frmReportList::cmdOK_Click() {
 bool frmReportList::act(const QString& chosen) {
     switch (m_command) {
     case ReportListCommand::Edit:
-        m_currentReportName = chosen;
         frmReportSettings::edit(m_store, *m_fields,
                                 {m_library.reportFolder(), chosen, static_cast<int>(m_library.outputType())}, this);
         return true;

@@ -31,7 +31,7 @@ public:
     frmReportList(ReportListCommand command, const core::ReportLibrary& library, core::SettingsStore& store,
                   const QString& preselected, QWidget* parent = nullptr, act::FieldList* fields = nullptr);
 
-    // The report Edit or Delete was asked for.
+    // The report Delete was asked for.
     const QString& currentReportName() const { return m_currentReportName; }
     // The delete step ran, whatever its answer and outcome: the main list is to be refilled.
     bool deletionFlag() const { return m_deletionFlag; }
