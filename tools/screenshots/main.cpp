@@ -1,5 +1,6 @@
-// Renders each window of the program into a PNG named after it, for the README and for review. Run by
-// scripts/screenshots inside private settings, state and program folders.
+// Renders each window of the program into a PNG named after it (the editor once a tab), for the README and for review.
+// Run by scripts/screenshots inside private settings, state and program folders.
+#include "act/Connection.h"
 #include "core/ProductName.h"
 #include "core/library/ReportLibrary.h"
 #include "core/platform/ProgramFolder.h"
@@ -7,6 +8,7 @@
 #include "gui/app/frmAbout.h"
 #include "gui/app/frmMain.h"
 #include "gui/common/DesktopPlatformService.h"
+#include "gui/editor/frmReportSettings.h"
 #include "gui/library/frmNew.h"
 #include "gui/library/frmRename.h"
 #include "gui/library/frmReportList.h"
@@ -16,6 +18,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QTabWidget>
 #include <QTextStream>
 
 namespace {
@@ -28,10 +31,10 @@ public:
     }
 };
 
-bool save(QWidget& window, const QDir& folder) {
+bool save(QWidget& window, const QDir& folder, const QString& name = QString()) {
     window.show();
     QApplication::processEvents();
-    const QString file = folder.filePath(window.objectName() + QStringLiteral(".png"));
+    const QString file = folder.filePath((name.isEmpty() ? window.objectName() : name) + QStringLiteral(".png"));
     if (!window.grab().save(file)) {
         QTextStream(stderr) << "cannot write " << file << '\n';
         return false;
@@ -81,5 +84,20 @@ int main(int argc, char* argv[]) {
     saved &= save(rename, folder);
     gui::frmReportList list(gui::ReportListCommand::Duplicate, library, store, sample, &mainWindow);
     saved &= save(list, folder);
+
+    // The editor on the sample, one picture a tab.
+    act::Result<act::Connection> connection = act::Create_Database(backend, core::programFolder().toStdString());
+    if (!connection)
+        return 1;
+    gui::frmReportSettings editor(store, *connection.value().fieldList,
+                                  {library.reportFolder(), sample, static_cast<int>(core::OutputType::ExcelReport)},
+                                  &mainWindow);
+    if (!editor.Form_Load())
+        return 1;
+    auto* tabs = editor.findChild<QTabWidget*>(QStringLiteral("mstSettings"));
+    for (int tab = 0; tab < tabs->count(); ++tab) {
+        tabs->setCurrentIndex(tab);
+        saved &= save(editor, folder, QStringLiteral("frmReportSettings-%1").arg(tab));
+    }
     return saved ? 0 : 1;
 }

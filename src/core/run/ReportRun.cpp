@@ -9,6 +9,7 @@
 
 #include "core/definition/DefinitionFile.h"
 #include "core/definition/DefinitionKeys.h"
+#include "core/definition/DefinitionMessages.h"
 #include "core/library/ReportCatalogue.h"
 #include "core/text/SaveFile.h"
 #include "core/run/RunProcedures.h"
@@ -58,21 +59,8 @@ RunStatus ReportRun::execute() {
 RunStatus ReportRun::loadDefinitionSteps() {
     const DefinitionLoad load =
         Load_DefFile(m_store, m_request.reportFolder, m_request.reportName, m_request.outputType);
-    switch (load.status) {
-    case DefinitionLoad::Status::Loaded:
-        break;
-    case DefinitionLoad::Status::Missing:
-        m_front.message({texts::DefinitionMissing, ProductName, RunMessage::Icon::Exclamation});
-        return fail(RunStatus::DefinitionProblem, texts::DefinitionUnusable);
-    case DefinitionLoad::Status::BadLine:
-        m_front.message({QStringLiteral("Line %1 of the definition file for this report is not a setting: %2")
-                             .arg(load.line)
-                             .arg(load.description),
-                         ProductName, RunMessage::Icon::Exclamation});
-        return fail(RunStatus::DefinitionProblem, texts::DefinitionUnusable);
-    case DefinitionLoad::Status::Unreadable:
-    case DefinitionLoad::Status::StoreFailed:
-        m_front.message({load.description, ProductName, RunMessage::Icon::Exclamation});
+    if (!load.ok()) {
+        m_front.message({loadProblem(load), ProductName, RunMessage::Icon::Exclamation});
         return fail(RunStatus::DefinitionProblem, texts::DefinitionUnusable);
     }
     if (m_request.outputType == static_cast<int>(OutputType::ExcelReport) &&

@@ -6,7 +6,6 @@ namespace core::texts {
 
 // The run's messages, in the words the user knows them by.
 inline const QString NoReportSelected = QStringLiteral("You need to select a report!");
-inline const QString DefinitionMissing = QStringLiteral("The definition file for this report is missing!");
 inline const QString DefinitionUnusable = QStringLiteral("Unable to access this report definition file!");
 inline const QString NoData = QStringLiteral("There is no data to display or export!");
 inline const QString EmptyReportTitle = QStringLiteral("Empty Report");

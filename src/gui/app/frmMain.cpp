@@ -88,6 +88,8 @@ void frmMain::connectHandlers() {
     connect(c.mnuManual, &QAction::triggered, this, &frmMain::mnuManual_Click);
     connect(c.mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
     connect(c.mnuNew, &QAction::triggered, this, &frmMain::mnuNew_Click);
+    connect(c.mnuEdit, &QAction::triggered, this, &frmMain::mnuEdit_Click);
+    connect(c.mnuPopupEdit, &QAction::triggered, this, &frmMain::mnuPopupEdit_Click);
     connect(c.mnuDelete, &QAction::triggered, this, &frmMain::mnuDelete_Click);
     connect(c.mnuRename, &QAction::triggered, this, &frmMain::mnuRename_Click);
     connect(c.mnuDuplicate, &QAction::triggered, this, &frmMain::mnuDuplicate_Click);
@@ -345,11 +347,13 @@ void frmMain::Update_ReportMenu() {
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     if (watched == c.lstReports->viewport()) {
-        if (event->type() == QEvent::MouseButtonPress) {
+        if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease) {
             const auto* mouse = static_cast<QMouseEvent*>(event);
             if (mouse->button() == Qt::RightButton) {
-                lstReports_MouseDown(mouse->button(), mouse->globalPosition().toPoint());
-                return true; // the right button leaves the selection as it was
+                if (event->type() == QEvent::MouseButtonPress)
+                    lstReports_MouseDown(mouse->button(), mouse->globalPosition().toPoint());
+                // The right button leaves the selection as it was: a view may select on the release as well.
+                return true;
             }
         } else if (event->type() == QEvent::MouseButtonDblClick) {
             lstReports_DblClick();
@@ -369,9 +373,9 @@ void frmMain::lstReports_MouseDown(Qt::MouseButton button, const QPoint& globalP
     c.mnuPopup->popup(globalPosition);
 }
 
+// The pop-up entry may still be disabled from a right-click on empty space, and a disabled action ignores trigger().
 void frmMain::lstReports_DblClick() {
-    if (!c.lstReports->selectedItems().isEmpty())
-        c.mnuPopupEdit->trigger();
+    mnuPopupEdit_Click();
 }
 
 void frmMain::optmanagedby_Click(int index) {

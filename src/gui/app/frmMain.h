@@ -57,6 +57,10 @@ private:
     // The report library: the Report menu's entries pick the report in the report list dialog, the context menu's
     // act on the report selected here.
     void mnuNew_Click();
+    void mnuEdit_Click();
+    void mnuPopupEdit_Click();
+    // ACT!'s fields for the editor; nullptr, after the error box, when start-up never connected to ACT!.
+    act::FieldList* editorFields(const core::Procedure& where);
     void mnuDelete_Click();
     void mnuRename_Click();
     void mnuDuplicate_Click();

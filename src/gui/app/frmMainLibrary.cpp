@@ -2,6 +2,8 @@
 #include "frmMain.h"
 
 #include "core/platform/ProgramFolder.h"
+#include "gui/common/ErrorBox.h"
+#include "gui/editor/frmReportSettings.h"
 #include "gui/library/LibraryActions.h"
 #include "gui/library/frmNew.h"
 #include "gui/library/frmRename.h"
@@ -38,6 +40,28 @@ void frmMain::mnuNew_Click() {
         return;
     if (!refillReports(dialog.currentReportName()) && c.lstReports->count() > 0)
         c.lstReports->setCurrentRow(c.lstReports->count() - 1);
+}
+
+act::FieldList* frmMain::editorFields(const core::Procedure& where) {
+    if (!m_connection.fieldList)
+        showErrorBox(where, __LINE__, core::errors::ObjectNotSet, this);
+    return m_connection.fieldList.get();
+}
+
+void frmMain::mnuPopupEdit_Click() {
+    const QString report = selectedReport();
+    if (report.isEmpty())
+        return;
+    if (act::FieldList* fields = editorFields({"frmMain", "Sub", "mnuPopupEdit_Click"}))
+        frmReportSettings::edit(m_store, *fields, {m_reportFolder, report, m_outputType}, this);
+}
+
+void frmMain::mnuEdit_Click() {
+    act::FieldList* fields = editorFields({"frmMain", "Sub", "mnuEdit_Click"});
+    if (!fields)
+        return;
+    const core::ReportLibrary reports = library();
+    frmReportList(ReportListCommand::Edit, reports, m_store, selectedReport(), this, fields).exec();
 }
 
 void frmMain::mnuPopupDuplicate_Click() {

@@ -6,6 +6,7 @@
 
 #include "core/library/ReportLibrary.h"
 #include "gui/common/ListHelpers.h"
+#include "gui/editor/frmReportSettings.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -32,6 +33,8 @@ struct Captions {
 
 Captions captions(ReportListCommand command) {
     switch (command) {
+    case ReportListCommand::Edit:
+        return {"Edit Report", "&Open"};
     case ReportListCommand::Delete:
         return {"Delete report", "&Delete"};
     case ReportListCommand::Rename:
@@ -49,8 +52,8 @@ Captions captions(ReportListCommand command) {
 } // namespace
 
 frmReportList::frmReportList(ReportListCommand command, const core::ReportLibrary& library, core::SettingsStore& store,
-                             const QString& preselected, QWidget* parent)
-    : QDialog(parent), m_command(command), m_library(library), m_store(store),
+                             const QString& preselected, QWidget* parent, act::FieldList* fields)
+    : QDialog(parent), m_command(command), m_library(library), m_store(store), m_fields(fields),
       lblReports(named(new QLabel(QStringLiteral("Select a report template:"), this), "lblReports")),
       lstReports(named(new QListWidget(this), "lstReports")),
       cmdOK(named(new QPushButton(QString::fromLatin1(captions(command).ok), this), "cmdOK")),
@@ -94,6 +97,10 @@ void frmReportList::cmdOK_Click() {
 
 bool frmReportList::act(const QString& chosen) {
     switch (m_command) {
+    case ReportListCommand::Edit:
+        frmReportSettings::edit(m_store, *m_fields,
+                                {m_library.reportFolder(), chosen, static_cast<int>(m_library.outputType())}, this);
+        return true;
     case ReportListCommand::Delete: {
         m_currentReportName = chosen;
         const Deletion deletion = deleteReport(m_library, chosen, OKClick, this);

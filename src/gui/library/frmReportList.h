@@ -6,6 +6,10 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 
+namespace act {
+class FieldList;
+}
+
 namespace core {
 class ReportLibrary;
 class SettingsStore;
@@ -14,7 +18,7 @@ class SettingsStore;
 namespace gui {
 
 // The Report menu's commands that act on a report picked in the report list dialog.
-enum class ReportListCommand { Delete, Rename, Duplicate, MakeCsv, EditTemplate };
+enum class ReportListCommand { Edit, Delete, Rename, Duplicate, MakeCsv, EditTemplate };
 
 // The report list dialog: the user picks a report, and OK or a double-click carries out the command on it. The
 // dialog closes when the command, and any dialog it opened, has ended; a failed command keeps it open.
@@ -22,9 +26,10 @@ class frmReportList : public QDialog {
     Q_OBJECT
 
 public:
-    // preselected: the report selected in the main list, the one first selected here when listed.
+    // preselected: the report selected in the main list, the one first selected here when listed. Edit needs ACT!'s
+    // fields.
     frmReportList(ReportListCommand command, const core::ReportLibrary& library, core::SettingsStore& store,
-                  const QString& preselected, QWidget* parent = nullptr);
+                  const QString& preselected, QWidget* parent = nullptr, act::FieldList* fields = nullptr);
 
     // The report Delete was asked for.
     const QString& currentReportName() const { return m_currentReportName; }
@@ -42,6 +47,7 @@ private:
     ReportListCommand m_command;
     const core::ReportLibrary& m_library;
     core::SettingsStore& m_store;
+    act::FieldList* m_fields;
     QString m_currentReportName;
     bool m_deletionFlag = false;
     QString m_newName;

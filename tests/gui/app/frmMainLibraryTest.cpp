@@ -2,8 +2,11 @@
 
 #include "core/library/LibraryTexts.h"
 
+#include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
+#include <QTabWidget>
 
 using namespace Qt::StringLiterals;
 using testing_support::readBytes;
@@ -21,7 +24,7 @@ void onDialog(std::function<void(QDialog*)> act) {
     });
 }
 void click(const QDialog* dialog, const QString& button) {
-    QTest::mouseClick(dialog->findChild<QPushButton*>(button), Qt::LeftButton);
+    QTest::mouseClick(dialog->findChild<QAbstractButton*>(button), Qt::LeftButton);
 }
 // Types a name into a name dialog and presses OK.
 void enter(const QDialog* dialog, const QString& name) {
@@ -209,6 +212,41 @@ TEST_F(LibraryTest, EditExcelTemplateHandsTheRealTemplateToTheLauncher) {
     });
     trigger(u"mnuEditTemplate"_s);
     EXPECT_EQ(settings({u"Template"_s, u"TemplatePath"_s}), (QStringList{u"1"_s, file(u"Contacts by City.XLT"_s)}));
+}
+
+TEST_F(LibraryTest, EditedColumnsOrderAndSortMakeTheNextRunsLayout) {
+    start();
+    // Through the menu the editor opens over the report list, on the report picked there.
+    onDialog([](QDialog* list) {
+        EXPECT_EQ((QStringList{list->windowTitle(), list->findChild<QPushButton*>(u"cmdOK"_s)->text()}),
+                  (QStringList{u"Edit Report"_s, u"&Open"_s}));
+        onDialog([](QDialog* editor) {
+            EXPECT_EQ(editor->findChild<QLineEdit*>(u"txtReportName"_s)->text(), u"agenda"_s);
+            editor->close();
+        });
+        click(list, u"cmdOK"_s);
+    });
+    trigger(u"mnuEdit"_s);
+    // Record ID added and moved first, Company removed, City descending.
+    onDialog([](QDialog* editor) {
+        editor->findChild<QTabWidget*>(u"mstSettings"_s)->setCurrentIndex(1);
+        editor->findChild<QListWidget*>(u"lstLeft"_s)
+            ->findItems(u"Record ID"_s, Qt::MatchExactly)[0]
+            ->setSelected(true);
+        for (const QString& button : {u"cmdButton(2)"_s, u"cmdMove(1)"_s, u"cmdMove(1)"_s})
+            click(editor, button);
+        editor->findChild<QListWidget*>(u"lstRight"_s)->setCurrentRow(2, QItemSelectionModel::ClearAndSelect);
+        click(editor, u"cmdButton(1)"_s);
+        editor->findChild<QTabWidget*>(u"mstSettings"_s)->setCurrentIndex(2);
+        editor->findChild<QRadioButton*>(u"optDescending(0)"_s)->setChecked(true);
+        click(editor, u"cmdClose"_s);
+    });
+    const QPoint city = reports()->visualItemRect(reports()->item(1)).center();
+    QTest::mouseClick(reports()->viewport(), Qt::LeftButton, {}, city);
+    QTest::mouseDClick(reports()->viewport(), Qt::LeftButton, {}, city);
+    run();
+    EXPECT_EQ(readBytes(env.programFolder() + u"/data.CSV"_s),
+              "\"REC000000002\",\"Oslo\"\r\n\"REC000000001\",\"Lyon\"\r\n\"REC000000003\",\"Lima\"\r\n");
 }
 
 } // namespace

@@ -28,18 +28,23 @@ public:
                        QMessageBox::StandardButton answer = QMessageBox::Ok) {
         m_messages.push_back({QRegularExpression::escape(text), std::move(whileOpen), QString(), answer});
     }
+    // Expects a box whose whole text matches a pattern.
+    void expectMessageLike(const QString& pattern) {
+        m_messages.push_back({pattern, nullptr, QString(), QMessageBox::Ok});
+    }
     // Expects the error box for an error caught in a procedure, at whatever line. An empty description stands for
-    // the classic one of the number, or for any when the number has none.
+    // the classic one of the number, or for any when the number has none; AnyDescription always for any.
     void expectErrorBox(const core::Procedure& where, long number, QString description = QString()) {
         using namespace Qt::StringLiterals;
         if (description.isEmpty())
             description = core::errors::description(number);
         // Stand-ins for the line and an open description, turned into wildcards once the text is escaped.
-        const QString text =
-            core::errorBoxText(core::errorAt(where, 999999, number, description.isEmpty() ? u"\x01"_s : description));
+        const QString text = core::errorBoxText(
+            core::errorAt(where, 999999, number, description.isEmpty() ? AnyDescription : description));
         QString pattern = QRegularExpression::escape(text).replace(u"999999"_s, u"\\d+"_s);
         m_messages.push_back({pattern.replace(u"\\\x01"_s, u".*"_s), nullptr, core::errorBoxTitle(), QMessageBox::Ok});
     }
+    static inline const QString AnyDescription = QStringLiteral("\x01");
     // No answer cancels the dialog.
     void expectSaveFile(const std::optional<QString>& answer) { m_dialogs.push_back({"save file", answer}); }
     void expectFolder(const std::optional<QString>& answer) { m_dialogs.push_back({"folder", answer}); }
