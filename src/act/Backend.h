@@ -9,7 +9,9 @@
 
 namespace act {
 
-// Creates ACT!'s automation objects: the stand-in here, ACT!'s own objects on a Windows backend.
+// Creates ACT!'s automation objects: the stand-in here, ACT!'s own objects on a Windows backend. Every text the
+// objects answer (values, labels, user names, record ids) is valid UTF-8: a backend turns each invalid sequence of
+// what it holds into U+FFFD, so no caller has to guess an encoding.
 class Backend {
 public:
     virtual ~Backend() = default;

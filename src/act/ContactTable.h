@@ -19,7 +19,7 @@ public:
     virtual Result<bool> IsEOF() = 0;
     // Makes the record with that record id current, whatever the lookup; an error when no record has it.
     virtual Status GoTo(const std::string& recordId) = 0;
-    // Value of a field of the current record, exactly as stored.
+    // Value of a field of the current record, exactly as stored (but valid UTF-8, see Backend).
     virtual Result<std::string> Data(int fieldId) = 0;
     // Restricts the walk to the records of a lookup file, in table order.
     virtual Status LoadLookupQuery(const std::string& lookupFile) = 0;

@@ -8,6 +8,8 @@ QString errors::description(long number) {
     switch (number) {
     case TypeMismatch:
         return QStringLiteral("Type mismatch");
+    case FileNotFound:
+        return QStringLiteral("File not found");
     case PathFileAccessError:
         return QStringLiteral("Path/File access error");
     case ObjectNotSet:

@@ -27,6 +27,7 @@ struct Procedure {
 namespace errors {
 inline constexpr long TypeMismatch = 13;
 inline constexpr long ObjectNotSet = 91;
+inline constexpr long FileNotFound = 53;
 inline constexpr long PathFileAccessError = 75;
 inline constexpr long InvalidPropertyValue = 380;
 

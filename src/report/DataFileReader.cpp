@@ -1,9 +1,9 @@
 #include "DataFileReader.h"
 
+#include "core/text/EightBitText.h"
 #include "core/text/Windows1252.h"
 
 #include <QDir>
-#include <QStringDecoder>
 
 #include <cstring>
 
@@ -12,7 +12,6 @@ namespace report {
 namespace {
 
 constexpr qint64 ChunkBytes = qint64{1} << 20;
-constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 
 void appendUtf8(std::string& out, char16_t character) {
     if (character < 0x80) {
@@ -47,30 +46,15 @@ bool DataFileReader::open() {
 }
 
 bool DataFileReader::isUtf8() {
-    // Stateless over the whole file would need it all in memory; the last incomplete sequence of each chunk is
-    // carried over to the next instead, so a sequence cut short at the end is an error.
-    QByteArray carried;
-    while (!m_file.atEnd()) {
-        QByteArray chunk = carried + m_file.read(ChunkBytes);
+    core::eightbit::EncodingProbe probe;
+    while (!m_file.atEnd() && !probe.decided()) {
+        probe.add(m_file.read(ChunkBytes));
         if (m_file.error() != QFileDevice::NoError)
             return fail(QStringLiteral("The data file could not be read: %1").arg(m_file.errorString()));
-        qsizetype complete = chunk.size();
-        for (qsizetype back = 1; back <= 3 && back <= chunk.size(); ++back) {
-            const auto byte = static_cast<unsigned char>(chunk.at(chunk.size() - back));
-            if ((byte & 0xC0) != 0x80) {
-                const qsizetype length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
-                if (length > back)
-                    complete = chunk.size() - back;
-                break;
-            }
-        }
-        carried = chunk.sliced(complete);
-        QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-        const QString decoded = utf8.decode(QByteArrayView(chunk).first(complete));
-        if (utf8.hasError())
-            return false;
     }
-    return carried.isEmpty();
+    // A file with the mark may still hold invalid sequences, which its cells must not pass on.
+    m_repair = probe.hasMark();
+    return probe.isUtf8();
 }
 
 bool DataFileReader::rewind() {
@@ -81,10 +65,10 @@ bool DataFileReader::rewind() {
     m_row = 0;
     if (!m_file.seek(0))
         return fail(QStringLiteral("The data file could not be read again: %1").arg(m_file.errorString()));
-    if (!fill(ByteOrderMark.size()))
+    if (!fill(core::eightbit::Utf8Mark.size()))
         return false;
-    if (std::string_view(m_buffer).substr(0, ByteOrderMark.size()) == ByteOrderMark)
-        m_at = ByteOrderMark.size();
+    if (QByteArrayView(m_buffer).startsWith(core::eightbit::Utf8Mark))
+        m_at = core::eightbit::Utf8Mark.size();
     return true;
 }
 
@@ -183,6 +167,8 @@ bool DataFileReader::next(std::vector<std::string>& cells) {
         } else {
             readPlain(cells.back());
         }
+        if (m_repair)
+            cells.back() = core::eightbit::validUtf8(cells.back());
         if (!fill(2))
             return false;
         if (m_at == m_buffer.size())

@@ -16,8 +16,8 @@ class DataFileReader : public RowSource {
 public:
     explicit DataFileReader(const QString& path);
 
-    // Opens the file and tells its encoding: valid UTF-8 as UTF-8, anything else as Windows-1252. False, with
-    // problem() set, when it cannot be read.
+    // Opens the file and tells its encoding as every 8-bit text reader does (a file with the UTF-8 mark is UTF-8, its
+    // invalid sequences read as U+FFFD). False, with problem() set, when it cannot be read.
     bool open();
 
     bool rewind() override;
@@ -37,6 +37,7 @@ private:
 
     QFile m_file;
     bool m_utf8 = true;
+    bool m_repair = false; // UTF-8 by its mark: cells may hold invalid sequences
     std::string m_buffer;
     std::size_t m_at = 0;
     bool m_atEnd = false;

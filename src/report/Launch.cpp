@@ -4,6 +4,7 @@
 #include "WorkbookBuild.h"
 
 #include "core/ProductName.h"
+#include "core/run/RunTexts.h"
 #include "core/settings/SettingsKeys.h"
 
 #include <QDir>
@@ -39,9 +40,23 @@ core::RunStatus editTemplate(core::SettingsStore& store, core::Shell& shell, cor
                                                        QStringLiteral("The Excel template %1 could not be opened."))
                                                 : core::RunStatus::Done;
     if (!store.SaveSetting(core::keys::Settings, core::keys::Template, QStringLiteral("0")))
-        return say(front, core::RunStatus::WriteFailed,
-                   QStringLiteral("The settings could not be written to %1.").arg(store.path()));
+        return say(front, core::RunStatus::WriteFailed, store.writeFailure());
     return opened;
+}
+
+core::RunStatus launchSteps(core::SettingsStore& store, core::Shell& shell, core::RunFrontEnd& front,
+                            const LaunchRequest& request) {
+    if (const QString problem = store.check(); !problem.isEmpty())
+        return say(front, core::RunStatus::Failed, problem);
+    const HandOff handOff = HandOff::read(store);
+    if (handOff.editTemplate)
+        return editTemplate(store, shell, front, handOff, request);
+    const QString target = newReportFile(request.programFolder, handOff.reportName(), request.startedAt);
+    const core::RunStatus built = buildWorkbook(handOff, target, false, front, request.locale);
+    if (built != core::RunStatus::Done || !request.open)
+        return built;
+    return open(shell, front, target, request.programFolder,
+                QStringLiteral("The report is ready, but %1 could not be opened."));
 }
 
 } // namespace
@@ -57,15 +72,12 @@ QString newReportFile(const QString& programFolder, const QString& reportName, c
 
 core::RunStatus launch(core::SettingsStore& store, core::Shell& shell, core::RunFrontEnd& front,
                        const LaunchRequest& request) {
-    const HandOff handOff = HandOff::read(store);
-    if (handOff.editTemplate)
-        return editTemplate(store, shell, front, handOff, request);
-    const QString target = newReportFile(request.programFolder, handOff.reportName(), request.startedAt);
-    const core::RunStatus built = buildWorkbook(handOff, target, false, front, request.locale);
-    if (built != core::RunStatus::Done || !request.open)
-        return built;
-    return open(shell, front, target, request.programFolder,
-                QStringLiteral("The report is ready, but %1 could not be opened."));
+    // No input may end the program: a report too large for memory is told as such.
+    try {
+        return launchSteps(store, shell, front, request);
+    } catch (const std::bad_alloc&) {
+        return say(front, core::RunStatus::Failed, core::texts::OutOfMemory);
+    }
 }
 
 } // namespace report

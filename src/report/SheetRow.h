@@ -52,7 +52,7 @@ public:
 };
 
 // The sheet's last row and column.
-inline constexpr int MaxSheetRows = 1048576;
-inline constexpr int MaxSheetColumns = 16384;
+inline constexpr int MaxSheetRows = core::ReportDefinition::MaxRow;
+inline constexpr int MaxSheetColumns = core::ReportDefinition::MaxColumns;
 
 } // namespace report

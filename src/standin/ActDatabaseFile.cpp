@@ -1,5 +1,7 @@
 #include "ActDatabaseFile.h"
 
+#include "core/text/EightBitText.h"
+
 #include <filesystem>
 #include <set>
 
@@ -87,14 +89,14 @@ void ActDatabaseFile::loadCatalogue() {
     SqliteStatement fieldRows = m_connection->prepare("SELECT position, id, label, type FROM fields ORDER BY position");
     while (fieldRows.step()) {
         m_fields.push_back({static_cast<int>(fieldRows.int64(0)), static_cast<int>(fieldRows.int64(1)),
-                            std::string(fieldRows.text(2)), static_cast<int>(fieldRows.int64(3))});
+                            core::eightbit::validUtf8(fieldRows.text(2)), static_cast<int>(fieldRows.int64(3))});
         if (m_fields.back().id != field::NoField)
             m_fieldIndex.emplace(m_fields.back().id, m_fields.size() - 1); // the first field with an id wins
     }
     SqliteStatement userRows = m_connection->prepare("SELECT position, unique_id, name FROM users ORDER BY position");
     while (userRows.step())
-        m_users.push_back(
-            {static_cast<int>(userRows.int64(0)), std::string(userRows.text(1)), std::string(userRows.text(2))});
+        m_users.push_back({static_cast<int>(userRows.int64(0)), core::eightbit::validUtf8(userRows.text(1)),
+                           core::eightbit::validUtf8(userRows.text(2))});
 
     std::set<std::string> columns;
     SqliteStatement info = m_connection->prepare("SELECT name FROM pragma_table_info('contact')");

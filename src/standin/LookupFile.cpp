@@ -3,6 +3,8 @@
 #include "AtomicWrite.h"
 #include "StandinError.h"
 
+#include "core/text/EightBitText.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -29,7 +31,7 @@ act::Result<Lookup> read(const std::string& path) {
 
     Lookup lookup;
     bool headerSeen = false;
-    for (QByteArray line : bytes.split('\n')) {
+    for (QByteArray line : core::eightbit::withoutMark(bytes).toByteArray().split('\n')) {
         if (line.endsWith('\r'))
             line.chop(1);
         if (!headerSeen) {

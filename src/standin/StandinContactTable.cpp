@@ -3,6 +3,8 @@
 #include "LookupFile.h"
 #include "StandinFieldList.h"
 
+#include "core/text/EightBitText.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -89,7 +91,7 @@ act::Result<std::string> StandinContactTable::Data(int fieldId) {
             return std::string();
         if (!m_source->reach(db.sql(), *m_current))
             return makeError(ErrorCode::RecordNotFound, "the current contact no longer exists");
-        return std::string(m_source->value(db.sql(), fieldId));
+        return core::eightbit::validUtf8(m_source->value(db.sql(), fieldId));
     });
 }
 

@@ -2,6 +2,8 @@
 
 #include "StandinError.h"
 
+#include "core/text/EightBitText.h"
+
 namespace standin {
 
 namespace {
@@ -22,7 +24,7 @@ act::Result<std::string> StandinContactView::GetCurrentId() {
     act::Result<StateData> state = m_state.read();
     if (!state)
         return state.error();
-    return state.value().current();
+    return core::eightbit::validUtf8(state.value().current());
 }
 
 } // namespace standin

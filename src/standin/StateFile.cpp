@@ -4,6 +4,8 @@
 #include "FileLock.h"
 #include "StandinError.h"
 
+#include "core/text/EightBitText.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -23,7 +25,7 @@ act::Result<StateData> parse(const QString& path, const QByteArray& bytes) {
     StateData data;
     std::string section;
     int lineNumber = 0;
-    for (QByteArray line : bytes.split('\n')) {
+    for (QByteArray line : core::eightbit::withoutMark(bytes).toByteArray().split('\n')) {
         ++lineNumber;
         if (line.endsWith('\r'))
             line.chop(1);

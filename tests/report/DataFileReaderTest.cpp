@@ -46,6 +46,7 @@ TEST_F(DataFileReaderTest, ReadsTheRunsLinesExactlyOrSaysWhatIsWrong) {
         {"empty file", "", {}, ""},
         {"UTF-8 kept", "\"Zürich \xF0\x9F\x98\x80\"\r\n", {{"Zürich \xF0\x9F\x98\x80"}}, ""},
         {"Windows-1252 as a whole", "\"Z\xFCrich \x80\"\r\n", {{"Zürich €"}}, ""},
+        {"the mark makes it UTF-8", "\xEF\xBB\xBF\"\xFC\",\"\xC3\xBC\"\r\n", {{"\xEF\xBF\xBD", "ü"}}, ""},
         {"quote never closed", "\"a\"\r\n\"b", {{"a"}}, "Row 2 of the data file ends inside a quoted value."},
         {"text after a quote", "\"a\"x,\"b\"\r\n", {}, "Row 1 of the data file has text after a quoted value."},
     };

@@ -93,4 +93,12 @@ TEST(ContactImporter, ABadLineOrFileIsNamedAndNothingIsImported) {
         EXPECT_EQ(exportOf(db), before);
     }
     EXPECT_FALSE(QFile::exists(none));
+    // A disk that fills during the import.
+    const QStringList big = csv("Company\n" + QByteArray("A company of some length\n").repeated(20000));
+    {
+        const testing_support::FileSizeLimit full(QFileInfo(db).size());
+        const Output imported = run(QStringList{u"import"_s} + big);
+        EXPECT_EQ(imported.exitCode, 1) << imported.err;
+    }
+    EXPECT_EQ(exportOf(db), before);
 }

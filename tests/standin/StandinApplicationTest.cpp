@@ -22,6 +22,7 @@ TEST(StandinApplication, SavesTheLookupThatIsCurrentInTheStandinAndNothingWhenIt
          "ACT-STANDIN-LOOKUP 1\nID0000000002\nID0000000001\n"},
         {"ACT-STANDIN-LOOKUP 1\n", "ACT-STANDIN-LOOKUP 1\n"},
         {all, all},
+        {"\xEF\xBB\xBF" + all, all}, // the UTF-8 mark is no part of the header
         {"not a lookup\n", QByteArray()},
         {"ACT-STANDIN-LOOKUP 2\nALL\n", QByteArray()},
         {"", QByteArray()},
@@ -38,6 +39,14 @@ TEST(StandinApplication, SavesTheLookupThatIsCurrentInTheStandinAndNothingWhenIt
     EXPECT_EQ(errorOf(application.SaveCurrentLookup(saved.toStdString())), code(ErrorCode::LookupUnreadable));
     setState({{"lookup", ""}});
     EXPECT_EQ(errorOf(application.SaveCurrentLookup(env.root().toStdString())), code(ErrorCode::WriteFailed));
+    // A disk that fills while the lookup is saved leaves the previous lookup.
+    setState({{"lookup",
+               writeFile(env.path(u"now.lku"_s), "ACT-STANDIN-LOOKUP 1\n" + QByteArray(4000, 'A')).toStdString()}});
+    {
+        const testing_support::FileSizeLimit full(1000);
+        EXPECT_EQ(errorOf(application.SaveCurrentLookup(saved.toStdString())), code(ErrorCode::WriteFailed));
+    }
+    EXPECT_EQ(readBytes(saved), all);
 }
 
 TEST(StandinApplication, Command150ClosesTheOpenDatabaseAndNothingElse) {

@@ -81,10 +81,18 @@ TEST_F(StandinContactTable, WalksInTableOrderWithinTheLoadedLookupFromTheFirstOr
 TEST_F(StandinContactTable, DataAnswersTheStoredValueOrAClearErrorAndAFailedGoToMovesNothing) {
     EXPECT_EQ(errorOf(m_table->Data(1)), code(ErrorCode::NoCurrentRecord));
     EXPECT_EQ(errorOf(m_table->MoveNext()), code(ErrorCode::NoCurrentRecord));
-    change("UPDATE contact SET f7 = ' Ünïcode  ', f24 = '1,234.50', f79 = '' WHERE f1 = 'R010'");
+    change("UPDATE contact SET f7 = ' Ünïcode  ', f24 = '1,234.50', f79 = '', f8 = CAST(X'4361FE66C3' AS TEXT) "
+           "WHERE f1 = 'R010'");
     ASSERT_TRUE(m_table->GoTo("R010").ok());
-    const std::pair<int, std::string> values[] = {
-        {2, "Company R010"}, {7, " Ünïcode  "}, {24, "1,234.50"}, {79, ""}, {3, ""}, {950, ""}};
+    // Text that is not valid UTF-8 crosses the interface with U+FFFD for each bad byte.
+    const std::pair<int, std::string> values[] = {{2, "Company R010"},
+                                                  {7, " Ünïcode  "},
+                                                  {24, "1,234.50"},
+                                                  {79, ""},
+                                                  {3, ""},
+                                                  {950, ""},
+                                                  {8, "Ca\uFFFD"
+                                                      "f\uFFFD"}};
     for (const auto& [field, value] : values)
         EXPECT_EQ(m_table->Data(field).value(), value) << field;
     for (int field : {-1, 0, 31, 204, 951})

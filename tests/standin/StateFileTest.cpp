@@ -8,7 +8,7 @@ using standin::StateFile;
 
 TEST(StateFile, AnUpdateKeepsWhatItDoesNotChangeAndHoldsTheLockBesideTheFile) {
     TempEnvironment env;
-    writeFile(env.stateFile(), "[standin]\r\nrunning=1\r\n\r\ndatabase=/a b/c=d.actdb\n[aux]\nrefuse=0\n");
+    writeFile(env.stateFile(), "\xEF\xBB\xBF[standin]\r\nrunning=1\r\n\r\ndatabase=/a b/c=d.actdb\n[aux]\nrefuse=0\n");
     ASSERT_TRUE(StateFile().update([](StateData& d) { d.set("standin", "current", "ABCDEFGHIJKL"); }).ok());
     EXPECT_EQ(StateFile().read().value().sections(),
               (std::map<std::string, std::map<std::string, std::string>>{
@@ -33,6 +33,18 @@ TEST(StateFile, UnreadableFormsAreErrorsAndUpdatesChangeNothing) {
         EXPECT_FALSE(StateFile().update([](StateData& d) { d.set("standin", "running", "0"); }).ok());
         EXPECT_EQ(readBytes(env.stateFile()), content);
     }
+}
+
+TEST(StateFile, AnUpdateThatCannotBeWrittenLeavesTheStateWholeAndSaysWhy) {
+    TempEnvironment env;
+    const QByteArray old = "[standin]\nrunning=1\n";
+    writeFile(env.stateFile(), old);
+    const testing_support::FileSizeLimit full(old.size() + 10);
+    const act::Status updated =
+        StateFile().update([](StateData& d) { d.set("standin", "database", std::string(99, 'x')); });
+    ASSERT_FALSE(updated.ok());
+    EXPECT_NE(updated.error().description.find("File too large"), std::string::npos) << updated.error().description;
+    EXPECT_EQ(readBytes(env.stateFile()), old);
 }
 
 TEST(StateFile, ConcurrentUpdatesFromTwoProcessesLoseNothing) {

@@ -7,11 +7,21 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <functional>
+
+// GCC says so with macros of its own, clang only through __has_feature.
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer) || __has_feature(memory_sanitizer)
+#define TALLIVO_SANITIZED
+#endif
+#elif defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+#define TALLIVO_SANITIZED
+#endif
 
 using namespace Qt::StringLiterals;
 using testing::HasSubstr;
@@ -108,12 +118,16 @@ TEST_F(TallivoRun, ExitCodesAndMessages) {
     define(u"Bad.DCS"_s, "Sort0=1;oops");
     define(u"Odd.DCS"_s, "FieldsIncluded=2\f777\f");
     define(u"Bare.DXL"_s, "FieldsIncluded=2\f");
+    define(u"Letters.DCS"_s, "FieldsIncluded=2\f;Sort0=abc");
+    define(u"Wide.DCS"_s, QByteArray("FieldsIncluded=").append(QByteArray("2\f").repeated(16385)).constData());
     core::InstanceLock other;
     const QString dataFile = program(u"data.CSV"_s);
+    const QString settings = env.path(u"config/Tallivo/Tallivo.conf"_s);
+    const QByteArray binary("\x89PNG\r\n\x1a\n\0\0[\xff", 12);
     const struct {
         const char* arguments; // split at spaces; <root> is the test's own folder
         int exitCode;
-        const char* message; // expected in stderr
+        std::string message; // expected in stderr
         std::function<void()> arrange = {};
     } cases[] = {
         {"Revenue --colour", 2, "usage:"},
@@ -122,20 +136,32 @@ TEST_F(TallivoRun, ExitCodesAndMessages) {
          [&] { QDir().mkpath(dataFile); }},
         {"Revenue --output=csv --scope=all --to=<root>", 5, "The export could not be written",
          [&] { QDir().rmdir(dataFile); }},
+        // A link to a device is not replaced by the export.
+        {"Revenue --output=csv --scope=all --to=<root>/null", 5, "null: it is a link to something that is not",
+         [&] { ASSERT_TRUE(QFile::link(u"/dev/null"_s, env.path(u"null"_s))); }},
         {"Dates --output=excel --scope=all --to=<root>/x.xlsx", 4, "is not a spreadsheet package"},
         {"Revenue --output=csv --users=bob", 2, "bob"},
         {"Revenue --output=csv --scope=current", 3, "There is no data to display or export!\n"},
         {"Empty --output=csv", 3, "Please check the settings for this report: no fields are to be included!"},
-        {"Nothing --output=csv", 4,
-         "The definition file for this report is missing!\nUnable to access this report definition file!"},
+        // Report names are the names the report list shows for the output type, never paths.
+        {"Nothing --output=csv", 2, "tallivo-run: there is no CSV report named \"Nothing\""},
+        {"../Templates/Revenue --output=csv", 2, "usage:"},
+        {"Revenue --output=excel", 2, "no Excel report named"},
+        {"Bare --output=excel", 2, "no Excel report named \"Bare\""}, // no template
+        {"Letters --output=csv --scope=all", 4, "Sort0 holds something that is not a field number"},
+        {"Wide --output=csv --scope=all", 4, "worksheet holds at most"},
         {"Bad --output=csv", 4, "Line 2"},
         {"Odd --output=csv --scope=all", 4, "777"},
-        {"Bare --output=excel", 4, "template"},
         {"Revenue --output=csv", 7, "Please open an ACT database prior to running Tallivo!\n",
          [] { testing_support::openInStandin(QString()); }},
         // Checked before ACT!.
         {"Revenue --output=csv", 6, "An instance of this program is already running!\n",
          [&] { ASSERT_TRUE(other.tryLock()); }},
+        {"Revenue --output=csv", 1, "cannot be taken: " + dataFile.toStdString() + " is not a folder",
+         [&] { qputenv("XDG_RUNTIME_DIR", QFile::encodeName(dataFile)); }},
+        // Checked first, once, and never written.
+        {"Revenue --output=csv", 1, "Tallivo.conf cannot be used: it is not text. It is left as it is",
+         [&] { ASSERT_TRUE(testing_support::writeBytes(settings, binary)); }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments);
@@ -145,6 +171,24 @@ TEST_F(TallivoRun, ExitCodesAndMessages) {
         EXPECT_EQ(outcome.exitCode, c.exitCode) << outcome.err;
         EXPECT_THAT(outcome.err, HasSubstr(c.message));
     }
+    EXPECT_EQ(testing_support::readBytes(settings), binary);
+    EXPECT_TRUE(QFileInfo(u"/dev/null"_s).exists() && !QFileInfo(u"/dev/null"_s).isFile());
+}
+
+TEST_F(TallivoRun, AReportTooLargeForMemoryIsToldAndEndsTheRunWithExitCode1) {
+#ifdef TALLIVO_SANITIZED
+    GTEST_SKIP() << "a sanitizer's allocator ends the program when memory runs out";
+#endif
+    testing_support::openInStandin(testing_support::makeContactDatabase(
+        env.path(u"many.actdb"_s), std::vector<testing_support::ContactValues>(5000, {{2, "Acme"}})));
+    define(u"Wide.DCS"_s, QByteArray("FieldsIncluded=").append(QByteArray("2\f").repeated(16384)).constData());
+    // Where the run needs under 150 MB, 5,000 rows of 16,384 columns need 655 MB for the cells' offsets alone.
+    QProcess process;
+    process.start(u"/bin/sh"_s, {u"-c"_s, u"ulimit -v 400000 && exec \"$0\" Wide --output=csv --scope=all"_s,
+                                 testing_support::binary(u"tallivo-run"_s)});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(std::pair(process.exitStatus(), process.exitCode()), std::pair(QProcess::NormalExit, 1));
+    EXPECT_THAT(process.readAllStandardError().toStdString(), HasSubstr("There is not enough memory for this report"));
 }
 
 TEST_F(TallivoRun, UnreadableStoredChoicesFallBackWithOneLineEach) {

@@ -1,15 +1,24 @@
-// Renders each window of the program into a PNG named after it, for the README and for review. Run by
-// scripts/screenshots inside private settings, state and program folders.
+// Renders each window of the program into a PNG named after it (the editor once a tab), for the README and for review.
+// Run by scripts/screenshots inside private settings, state and program folders.
+#include "act/Connection.h"
 #include "core/ProductName.h"
+#include "core/library/ReportLibrary.h"
+#include "core/platform/ProgramFolder.h"
 #include "core/settings/SettingsStore.h"
 #include "gui/app/frmAbout.h"
 #include "gui/app/frmMain.h"
 #include "gui/common/DesktopPlatformService.h"
+#include "gui/editor/frmReportSettings.h"
+#include "gui/library/frmNew.h"
+#include "gui/library/frmRename.h"
+#include "gui/library/frmReportList.h"
 #include "gui/library/frmTemplateFolder.h"
 #include "standin/StandinBackend.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
+#include <QTabWidget>
 #include <QTextStream>
 
 namespace {
@@ -22,10 +31,10 @@ public:
     }
 };
 
-bool save(QWidget& window, const QDir& folder) {
+bool save(QWidget& window, const QDir& folder, const QString& name = QString()) {
     window.show();
     QApplication::processEvents();
-    const QString file = folder.filePath(window.objectName() + QStringLiteral(".png"));
+    const QString file = folder.filePath((name.isEmpty() ? window.objectName() : name) + QStringLiteral(".png"));
     if (!window.grab().save(file)) {
         QTextStream(stderr) << "cannot write " << file << '\n';
         return false;
@@ -64,5 +73,31 @@ int main(int argc, char* argv[]) {
     saved &= save(templateFolder, folder);
     gui::frmAbout about(core::ProductName, mainWindow.windowIcon(), &mainWindow);
     saved &= save(about, folder);
+
+    const core::ReportLibrary library(core::reportFolderPath(core::storedReportFolder(store)), core::programFolder(),
+                                      core::OutputType::ExcelReport);
+    const QString sample = QStringLiteral("Contacts by City");
+    gui::frmNew newReport(library, QString(), &mainWindow);
+    newReport.findChild<QLineEdit*>(QStringLiteral("txtNewName"))->setText(QStringLiteral("Contacts by State"));
+    saved &= save(newReport, folder);
+    gui::frmRename rename(library, sample, &mainWindow);
+    saved &= save(rename, folder);
+    gui::frmReportList list(gui::ReportListCommand::Duplicate, library, store, sample, &mainWindow);
+    saved &= save(list, folder);
+
+    // The editor on the sample, one picture a tab.
+    act::Result<act::Connection> connection = act::Create_Database(backend, core::programFolder().toStdString());
+    if (!connection)
+        return 1;
+    gui::frmReportSettings editor(store, *connection.value().fieldList,
+                                  {library.reportFolder(), sample, static_cast<int>(core::OutputType::ExcelReport)},
+                                  &mainWindow);
+    if (!editor.Form_Load())
+        return 1;
+    auto* tabs = editor.findChild<QTabWidget*>(QStringLiteral("mstSettings"));
+    for (int tab = 0; tab < tabs->count(); ++tab) {
+        tabs->setCurrentIndex(tab);
+        saved &= save(editor, folder, QStringLiteral("frmReportSettings-%1").arg(tab));
+    }
     return saved ? 0 : 1;
 }

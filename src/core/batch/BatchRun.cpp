@@ -3,6 +3,7 @@
 #include "core/batch/BatchFrontEnd.h"
 #include "core/run/ReportRun.h"
 #include "core/run/RunProcedures.h"
+#include "core/run/RunTexts.h"
 #include "core/startup/ActStartupCheck.h"
 
 #include "act/Connection.h"
@@ -46,12 +47,14 @@ std::optional<QList<int>> userNumbers(act::UsersTable& users, const QStringList&
     return numbers;
 }
 
-} // namespace
-
-int runBatch(const BatchOptions& options, act::Backend& backend, Shell& shell, QTextStream& err, bool showProgress,
+int runSteps(const BatchOptions& options, act::Backend& backend, Shell& shell, BatchFrontEnd& front,
              const WorkbookBuilder& buildWorkbook) {
-    BatchFrontEnd front(err, showProgress);
     SettingsStore store;
+    // Settings that cannot be read are said once and left as they are: a run would have to write them.
+    if (const QString problem = store.check(); !problem.isEmpty()) {
+        front.print(problem);
+        return exitcode::Other;
+    }
     const StoredChoices stored = loadMainWindowChoices(store);
     for (const ChoiceProblem& problem : stored.problems)
         if (problem.key != keys::ReportsListIndex)
@@ -61,13 +64,23 @@ int runBatch(const BatchOptions& options, act::Backend& backend, Shell& shell, Q
     RunRequest request;
     request.reportName = options.report;
     request.outputType = options.outputType.value_or(stored.choices.cboOutput);
+    request.reportFolder = reportFolderPath(storedReportFolder(store));
+    // A report is a name the report list shows, never a path to a definition or an export elsewhere.
+    if (!Load_Reports(request.reportFolder, request.outputType).contains(options.report)) {
+        front.print(QStringLiteral("tallivo-run: there is no %1 report named \"%2\" in %3")
+                        .arg(request.outputType == static_cast<int>(OutputType::ExcelReport) ? QStringLiteral("Excel")
+                                                                                             : QStringLiteral("CSV"),
+                             options.report, QDir::toNativeSeparators(request.reportFolder)));
+        front.print(batchUsage());
+        return exitcode::Usage;
+    }
     if (options.to && request.outputType == static_cast<int>(OutputType::ExcelReport))
         request.buildWorkbook = [&](RunFrontEnd& runFront) { return buildWorkbook(*options.to, runFront); };
 
     InstanceLock lock;
     if (!lock.tryLock()) {
-        front.print(texts::AlreadyRunning);
-        return exitcode::Locked;
+        front.print(lock.refusal());
+        return lock.problem().isEmpty() ? exitcode::Locked : exitcode::Other;
     }
 
     const std::unique_ptr<act::EventControl> events = backend.CreateEventControl();
@@ -85,7 +98,6 @@ int runBatch(const BatchOptions& options, act::Backend& backend, Shell& shell, Q
     }
     act::Connection c = std::move(connection).value();
 
-    request.reportFolder = reportFolderPath(storedReportFolder(store));
     request.selection.scope = options.scope.value_or(chosenScope(stored.choices.report, Scope::CurrentContact));
     request.selection.programFolder = request.programFolder;
     request.launch = !options.noLaunch;
@@ -121,6 +133,20 @@ int runBatch(const BatchOptions& options, act::Backend& backend, Shell& shell, Q
     front.finishProgress();
     (void)c.Release();
     return exitCodeOf(status);
+}
+
+} // namespace
+
+int runBatch(const BatchOptions& options, act::Backend& backend, Shell& shell, QTextStream& err, bool showProgress,
+             const WorkbookBuilder& buildWorkbook) {
+    BatchFrontEnd front(err, showProgress);
+    // No input may end the program: whatever runs out of memory, and wherever, is said in plain words.
+    try {
+        return runSteps(options, backend, shell, front, buildWorkbook);
+    } catch (const std::bad_alloc&) {
+        front.print(texts::OutOfMemory);
+        return exitcode::Other;
+    }
 }
 
 } // namespace core

@@ -71,8 +71,7 @@ DefinitionLoad Load_DefFile(SettingsStore& store, const QString& reportFolder, c
     if (parsed.badLine > 0)
         return {DefinitionLoad::Status::BadLine, parsed.badLine, parsed.problem};
     if (!store.ReplaceSection(keys::Report, parsed.pairs))
-        return {DefinitionLoad::Status::StoreFailed, 0,
-                QStringLiteral("The settings could not be written to %1.").arg(shown(store.path()))};
+        return {DefinitionLoad::Status::StoreFailed, 0, store.writeFailure()};
     return {};
 }
 
@@ -86,14 +85,8 @@ DefinitionSave Update_DefFile(const SettingsStore& store, const QString& reportF
     if (!formatted.problem.isEmpty())
         return saveProblem(path, formatted.problem);
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return saveProblem(path, file.errorString());
-    file.write(formatted.bytes); // a failed write sets error(), which readyToCommit() checks
-    if (const QString why = readyToCommit(file); !why.isEmpty())
+    if (const QString why = saveFile(path, formatted.bytes); !why.isEmpty())
         return saveProblem(path, why);
-    if (!file.commit())
-        return saveProblem(path, file.errorString());
     return {};
 }
 

@@ -7,9 +7,9 @@
 namespace core {
 
 // The report definition file (NAME.DXL for an Excel report, NAME.DCS for a CSV report) and the working copy, section
-// "Report" of the settings store. Lines are key=value, CR LF when written, LF or CR LF when read (a CR elsewhere is
-// part of the value); the value is everything after the first "="; empty lines are skipped; a later line wins over
-// an earlier one with the same key.
+// "Report" of the settings store. Lines are key=value, CR LF when written, ending in CR, LF, CR LF or LF CR when read;
+// the value is everything after the first "="; empty lines are skipped; a later line wins over an earlier one with
+// the same key.
 
 // Report folder path + name + the output type's extension; "" for an output type that is neither 0 nor 1.
 QString definitionPath(const QString& reportFolder, const QString& reportName, int outputType);

@@ -1,6 +1,7 @@
 #include "DefinitionText.h"
 
 #include "core/text/EightBitText.h"
+#include "core/text/LineBreaks.h"
 
 #include <QMap>
 
@@ -24,7 +25,10 @@ QString quoted(const QString& line) {
 QString unwritable(const QString& key, const QString& value) {
     if (key.contains(Separator))
         return QStringLiteral("the key %1 holds \"=\"").arg(quoted(key));
-    if (key.contains(LineFeed) || value.contains(LineFeed))
+    const auto breaksLine = [](const QString& text) {
+        return text.contains(LineFeed) || text.contains(CarriageReturn);
+    };
+    if (breaksLine(key) || breaksLine(value))
         return QStringLiteral("the setting %1 holds a line break").arg(quoted(key));
     // A reader takes a byte-order mark at the start of a file for the encoding's, so the first key would lose it.
     if (key.startsWith(QChar(0xFEFF)))
@@ -39,6 +43,9 @@ QString notASetting(QStringView line, qsizetype separator) {
     const QString key = line.left(separator).toString();
     if (!SettingsStore::isValidKey(key))
         return QStringLiteral("the key %1 is empty or holds \"/\" or \"\\\"").arg(quoted(key));
+    // What a broken byte or a second byte-order mark leaves would silently make the key another.
+    if (key.contains(QChar::ReplacementCharacter) || key.contains(QChar::ByteOrderMark))
+        return QStringLiteral("the key %1 holds a byte that is not text or a byte-order mark").arg(quoted(key));
     return {};
 }
 
@@ -47,11 +54,9 @@ QString notASetting(QStringView line, qsizetype separator) {
 ParsedLines parse(const QString& text) {
     ParsedLines parsed;
     QMap<QString, QString> settings;
-    const QStringList lines = text.split(LineFeed);
+    const QList<QStringView> lines = splitLines(text);
     for (qsizetype index = 0; index < lines.size(); ++index) {
-        QStringView line = lines.at(index);
-        if (line.endsWith(CarriageReturn))
-            line.chop(1);
+        const QStringView line = lines.at(index);
         if (line.isEmpty())
             continue;
         const qsizetype separator = line.indexOf(Separator);

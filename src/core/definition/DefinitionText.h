@@ -14,7 +14,7 @@ struct ParsedLines {
     QString problem;            // what is wrong with it
 };
 
-// Lines end in LF or CR LF; a CR elsewhere is part of the line, so a value holding one survives a save and load.
+// Lines end in CR, LF, CR LF or LF CR.
 ParsedLines parse(const QString& text);
 
 struct FormattedLines {

@@ -13,9 +13,6 @@ namespace {
 const QString DefaultTypeface = QStringLiteral("Arial");
 const QString ValuePlaceholder = QStringLiteral("<value>");
 
-// The sheet's last row.
-constexpr int MaxSheetRow = 1048576;
-
 std::optional<QList<int>> wholeNumbers(const QString& list) {
     QList<int> numbers;
     for (const QString& piece : readList(list)) {
@@ -32,8 +29,9 @@ std::optional<QList<int>> wholeNumbers(const QString& list) {
 } // namespace
 
 ReportDefinition::ReportDefinition(const SettingsStore::Pairs& pairs) {
+    // Pairs come sorted from the store: each goes at the end.
     for (const auto& [key, value] : pairs)
-        m_values.insert(key, value);
+        m_values.insert(m_values.cend(), key, value);
 }
 
 ReportDefinition ReportDefinition::load(const SettingsStore& store) {
@@ -55,6 +53,24 @@ void ReportDefinition::setValue(const QString& key, const QString& value) {
     m_values.insert(key, value);
 }
 
+void ReportDefinition::setFields(const QList<int>& ids, const QStringList& captions) {
+    QStringList numbers;
+    for (const int id : ids)
+        numbers.append(QString::number(id));
+    setValue(keys::FieldsIncluded, writeList(numbers));
+    setValue(keys::FieldNamesIncluded, writeList(captions));
+}
+
+void ReportDefinition::setFlag(const QString& key, bool on) {
+    setValue(key, on ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+void ReportDefinition::setSortLevel(int level, const SortLevel& sort) {
+    setValue(keys::sectionKey(keys::Sort, level), QString::number(sort.field));
+    setValue(keys::sectionKey(keys::SortType, level), sort.type);
+    setValue(keys::sectionKey(keys::SortOrder, level), sort.descending ? QStringLiteral("2") : QStringLiteral("1"));
+}
+
 bool ReportDefinition::flag(const QString& key, bool defaultValue) const {
     return definition::readFlag(value(key)).value_or(defaultValue);
 }
@@ -69,7 +85,7 @@ int ReportDefinition::topLeftColumn() const {
 
 int ReportDefinition::topLeftRow() const {
     const int row = whole(keys::TopLeftRow, 1);
-    return row >= 1 && row <= MaxSheetRow ? row : 1;
+    return row >= 1 && row <= MaxRow ? row : 1;
 }
 
 bool ReportDefinition::header() const {

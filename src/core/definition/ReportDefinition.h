@@ -76,6 +76,10 @@ class ReportDefinition {
 public:
     static constexpr int SectionCount = 3;
     static constexpr int Summary = 99;
+    // The most columns a report may have: what a worksheet holds (A to XFD).
+    static constexpr int MaxColumns = 16384;
+    // The sheet's last row.
+    static constexpr int MaxRow = 1048576;
 
     ReportDefinition() = default;
     explicit ReportDefinition(const SettingsStore::Pairs& pairs);
@@ -87,6 +91,15 @@ public:
 
     QString value(const QString& key, const QString& defaultValue = QString()) const;
     void setValue(const QString& key, const QString& value);
+    bool operator==(const ReportDefinition&) const = default;
+
+    // Writers, in the forms the editor writes.
+    // The columns' field ids and captions, in column order.
+    void setFields(const QList<int>& ids, const QStringList& captions);
+    // "1" on, "0" off.
+    void setFlag(const QString& key, bool on);
+    // Field ("0": none), type and direction ("2" descending, "1" ascending) of a sort level.
+    void setSortLevel(int level, const SortLevel& sort);
 
     // 1-based sheet column (A is 1, ZZ is 702) and row of the data range's top-left cell.
     int topLeftColumn() const;

@@ -70,7 +70,9 @@ void sortReportNames(QStringList& names, const QLocale& locale) {
 }
 
 QString storedReportFolder(const SettingsStore& store) {
-    return store.GetSetting(keys::Settings, keys::TemplatesFolder, programFolder() + QStringLiteral("/Templates"));
+    const QString stored = store.GetSetting(keys::Settings, keys::TemplatesFolder);
+    // A blank folder would put the reports in the file system's root.
+    return stored.trimmed().isEmpty() ? programFolder() + QStringLiteral("/Templates") : stored;
 }
 
 QString reportFolderPath(const QString& storedFolder) {

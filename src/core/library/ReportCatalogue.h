@@ -34,7 +34,7 @@ QString templateFile(const QString& reportFolder, const QString& reportName);
 // in case in a fixed order.
 void sortReportNames(QStringList& names, const QLocale& locale = QLocale::system());
 
-// The report folder as stored (TemplatesFolder), or the program folder's Templates when none is.
+// The report folder as stored (TemplatesFolder), or the program folder's Templates when none or a blank one is.
 QString storedReportFolder(const SettingsStore& store);
 // The report folder path from the stored text: always ending in the folder separator.
 QString reportFolderPath(const QString& storedFolder);

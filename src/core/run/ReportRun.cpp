@@ -2,52 +2,28 @@
 
 #include "core/ProductName.h"
 #include "core/run/RunTexts.h"
+#include "core/run/grid/ColumnLayout.h"
 #include "core/run/grid/GridFiller.h"
 #include "core/run/sort/GridSorter.h"
 #include "core/run/write/DataFileWriter.h"
 
 #include "core/definition/DefinitionFile.h"
 #include "core/definition/DefinitionKeys.h"
+#include "core/definition/DefinitionMessages.h"
 #include "core/library/ReportCatalogue.h"
+#include "core/text/SaveFile.h"
 #include "core/run/RunProcedures.h"
 #include "core/settings/SettingsKeys.h"
 #include "core/text/FormFeedList.h"
-#include "core/text/SaveFile.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
 namespace core {
 
 namespace {
 
-constexpr qint64 CopyChunk = 1 << 20;
-
 // The showing mode of a document opened for the user to work in.
 constexpr int ShowNormal = 1;
-
-// Copies a file atomically; "" or the reason it failed.
-QString copyFile(const QString& from, const QString& to) {
-    QFile source(from);
-    if (!source.open(QIODevice::ReadOnly))
-        return source.errorString();
-    QSaveFile target(to);
-    if (!target.open(QIODevice::WriteOnly))
-        return target.errorString();
-    while (!source.atEnd()) {
-        const QByteArray chunk = source.read(CopyChunk);
-        if (source.error() != QFileDevice::NoError || target.write(chunk) != chunk.size()) {
-            const QString why = source.error() != QFileDevice::NoError ? source.errorString() : target.errorString();
-            target.cancelWriting();
-            return why;
-        }
-    }
-    if (const QString why = readyToCommit(target); !why.isEmpty())
-        return why;
-    return target.commit() ? QString() : target.errorString();
-}
 
 } // namespace
 
@@ -62,24 +38,29 @@ RunStatus ReportRun::fail(RunStatus status, const QString& text, RunMessage::Ico
     return status;
 }
 
+RunStatus ReportRun::guarded(RunStatus (ReportRun::*step)()) {
+    // A definition or a report too large for this machine's memory is told as such; no input may end the program.
+    try {
+        return (this->*step)();
+    } catch (const std::bad_alloc&) {
+        m_grid.reset(0);
+        return fail(RunStatus::Failed, texts::OutOfMemory, RunMessage::Icon::Critical);
+    }
+}
+
 RunStatus ReportRun::loadDefinition() {
+    return guarded(&ReportRun::loadDefinitionSteps);
+}
+
+RunStatus ReportRun::execute() {
+    return guarded(&ReportRun::executeSteps);
+}
+
+RunStatus ReportRun::loadDefinitionSteps() {
     const DefinitionLoad load =
         Load_DefFile(m_store, m_request.reportFolder, m_request.reportName, m_request.outputType);
-    switch (load.status) {
-    case DefinitionLoad::Status::Loaded:
-        break;
-    case DefinitionLoad::Status::Missing:
-        m_front.message({texts::DefinitionMissing, ProductName, RunMessage::Icon::Exclamation});
-        return fail(RunStatus::DefinitionProblem, texts::DefinitionUnusable);
-    case DefinitionLoad::Status::BadLine:
-        m_front.message({QStringLiteral("Line %1 of the definition file for this report is not a setting: %2")
-                             .arg(load.line)
-                             .arg(load.description),
-                         ProductName, RunMessage::Icon::Exclamation});
-        return fail(RunStatus::DefinitionProblem, texts::DefinitionUnusable);
-    case DefinitionLoad::Status::Unreadable:
-    case DefinitionLoad::Status::StoreFailed:
-        m_front.message({load.description, ProductName, RunMessage::Icon::Exclamation});
+    if (!load.ok()) {
+        m_front.message({loadProblem(load), ProductName, RunMessage::Icon::Exclamation});
         return fail(RunStatus::DefinitionProblem, texts::DefinitionUnusable);
     }
     if (m_request.outputType == static_cast<int>(OutputType::ExcelReport) &&
@@ -88,10 +69,13 @@ RunStatus ReportRun::loadDefinition() {
                     QStringLiteral("The Excel template of this report is missing: %1")
                         .arg(m_request.reportFolder + m_request.reportName + extension::Template),
                     RunMessage::Icon::Exclamation);
+    m_definition = ReportDefinition::load(m_store);
+    if (const FillOutcome layout = readColumnLayout(m_definition); layout.status == FillOutcome::Status::BadDefinition)
+        return fail(RunStatus::DefinitionProblem, layout.problem, RunMessage::Icon::Exclamation);
     return RunStatus::Done;
 }
 
-RunStatus ReportRun::execute() {
+RunStatus ReportRun::executeSteps() {
     m_front.setBusy(true);
     const SelectionOutcome selection = Sales_Filter_Dispatch(m_connection, m_request.selection, m_front);
     if (selection.status == SelectionOutcome::Status::Cancelled) {
@@ -106,13 +90,14 @@ RunStatus ReportRun::execute() {
     if (selection.recordIds.empty())
         return fail(RunStatus::NothingToReport, texts::NoData, RunMessage::Icon::Exclamation, texts::EmptyReportTitle);
 
-    ReportDefinition definition = ReportDefinition::load(m_store);
-    const FillOutcome fill = Fill_Listview(definition, m_connection, selection.recordIds, m_grid, m_front);
+    const FillOutcome fill = Fill_Listview(m_definition, m_connection, selection.recordIds, m_grid, m_front);
     switch (fill.status) {
     case FillOutcome::Status::Filled:
         break;
     case FillOutcome::Status::NoFields:
         return fail(RunStatus::NothingToReport, texts::NoFields, RunMessage::Icon::Exclamation);
+    case FillOutcome::Status::BadDefinition:
+        return fail(RunStatus::DefinitionProblem, fill.problem, RunMessage::Icon::Exclamation);
     case FillOutcome::Status::UnknownField:
         return fail(RunStatus::DefinitionProblem, unknownFieldMessage(fill.unknownFieldId),
                     RunMessage::Icon::Exclamation);
@@ -130,19 +115,20 @@ RunStatus ReportRun::execute() {
         QStringList types;
         for (const int type : fill.columnTypes)
             types.append(QString::number(type));
-        definition.setValue(keys::FieldTypes, writeList(types));
+        m_definition.setValue(keys::FieldTypes, writeList(types));
     }
-    if (!definition.save(m_store)) {
+    if (!m_definition.save(m_store)) {
         m_front.setBusy(false);
         m_front.errorBox(errorAt(procedures::Fill_Listview, __LINE__, errors::PathFileAccessError));
         return RunStatus::Failed;
     }
-    if (const RunStatus sorted = sortRows(definition, excel ? ReportDefinition::SectionCount : 1);
+    if (const RunStatus sorted = sortRows(m_definition, excel ? ReportDefinition::SectionCount : 1);
         sorted != RunStatus::Done)
         return sorted;
-    if (const RunStatus written = writeDataFile(definition, fill.columns, fill.extraColumn); written != RunStatus::Done)
+    if (const RunStatus written = writeDataFile(m_definition, fill.columns, fill.extraColumn);
+        written != RunStatus::Done)
         return written;
-    return excel ? handOffToLauncher(definition) : exportCsv();
+    return excel ? handOffToLauncher(m_definition) : exportCsv();
 }
 
 RunStatus ReportRun::sortRows(const ReportDefinition& definition, int levels) {
@@ -204,8 +190,7 @@ RunStatus ReportRun::writeDataFile(const ReportDefinition& definition, const std
     if (written.status == WriteOutcome::Status::Failed)
         return fail(RunStatus::WriteFailed, notWritable ? texts::DataFileLocked : written.description);
     if (!m_store.SaveSetting(keys::Settings, keys::DataFile, QDir::toNativeSeparators(dataFilePath())))
-        return fail(RunStatus::WriteFailed,
-                    QStringLiteral("The settings could not be written to %1.").arg(m_store.path()));
+        return fail(RunStatus::WriteFailed, m_store.writeFailure());
     return RunStatus::Done;
 }
 
@@ -217,8 +202,7 @@ RunStatus ReportRun::handOffToLauncher(ReportDefinition& definition) {
     // The launcher builds the report only when Template is "0"; editing a template leaves it otherwise.
     definition.setValue(keys::Path, QDir::toNativeSeparators(path));
     if (!definition.save(m_store) || !m_store.SaveSetting(keys::Settings, keys::Template, QStringLiteral("0")))
-        return fail(RunStatus::WriteFailed,
-                    QStringLiteral("The settings could not be written to %1.").arg(m_store.path()));
+        return fail(RunStatus::WriteFailed, m_store.writeFailure());
     if (m_request.buildWorkbook)
         return m_request.buildWorkbook(m_front);
     m_front.setBusy(false);

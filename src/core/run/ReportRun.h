@@ -40,7 +40,8 @@ public:
     ReportRun(SettingsStore& store, const act::Connection& connection, Shell& shell, RunFrontEnd& front,
               ReportGrid& grid, RunRequest request);
 
-    // Loads the definition into the working copy; Done or DefinitionProblem (after its messages).
+    // Loads the definition into the working copy and checks what can be checked before any contact is read; Done or
+    // DefinitionProblem (after its messages).
     RunStatus loadDefinition();
     // The contacts to cover, when they are settled only after the definition was checked.
     void setSelection(const SelectionRequest& selection) { m_request.selection = selection; }
@@ -48,6 +49,10 @@ public:
     RunStatus execute();
 
 private:
+    // Runs a step; running out of memory ends it with a message, never the program.
+    RunStatus guarded(RunStatus (ReportRun::*step)());
+    RunStatus loadDefinitionSteps();
+    RunStatus executeSteps();
     RunStatus fail(RunStatus status, const QString& text, RunMessage::Icon icon = RunMessage::Icon::None,
                    const QString& title = QString());
     // Sorts the grid by the first levels of the definition.
@@ -63,6 +68,7 @@ private:
     RunFrontEnd& m_front;
     ReportGrid& m_grid;
     RunRequest m_request;
+    ReportDefinition m_definition; // the working copy as loaded
 };
 
 } // namespace core

@@ -1,14 +1,20 @@
 #pragma once
 
+#include "core/settings/IniFormat.h"
+
 #include <QList>
 #include <QPair>
 #include <QString>
 
+#include <functional>
+
 namespace core {
 
-// The per-user settings store shared with the launcher: sections of string keys and values. The only owner of
-// QSettings. The file is $XDG_CONFIG_HOME/Tallivo/Tallivo.conf here, read from the environment each time a store
-// is made (QSettings caches the locations it finds itself).
+// The per-user settings store shared with the launcher: sections of string keys and values, in the file
+// $XDG_CONFIG_HOME/Tallivo/Tallivo.conf (its path read from the environment each time a store is made) in the INI
+// form of QSettings. The file is read once and read again only when it has changed on disk; every write takes the
+// file's lock, applies the change to what is on disk and replaces the file in one atomic step, so the launcher and
+// other processes see it at once and a failed write leaves the previous file whole.
 class SettingsStore {
 public:
     using Pairs = QList<QPair<QString, QString>>;
@@ -19,7 +25,8 @@ public:
 
     explicit SettingsStore(QString path = defaultPath());
 
-    // Every write is on disk when these return, so the launcher and other processes see it.
+    // A file that cannot be used (not a regular file, unreadable, not settings) reads as defaults and is never
+    // written: every write fails.
     QString GetSetting(const QString& section, const QString& key, const QString& defaultValue = QString()) const;
     bool SaveSetting(const QString& section, const QString& key, const QString& value);
     // False, and nothing removed, for a key the store cannot hold.
@@ -31,9 +38,22 @@ public:
     bool ReplaceSection(const QString& section, const Pairs& pairs);
 
     const QString& path() const { return m_path; }
+    // Reads the file if it changed; "" when it can be used, else a message saying why not and that it is left as it
+    // is.
+    QString check() const;
+    // The message for the write that just failed, saying why.
+    QString writeFailure() const;
 
 private:
+    // The file's settings as they are on disk now; false, with m_problem set, when it cannot be used.
+    bool refresh() const;
+    bool change(const std::function<void(ini::Sections&)>& edit);
+    bool failWrite(const QString& why);
+
     QString m_path;
+    mutable ini::Sections m_sections;
+    mutable QByteArray m_stamp; // what identified the file when m_sections was read; empty before any read
+    mutable QString m_problem;  // why the file cannot be used or the last write failed
 };
 
 } // namespace core

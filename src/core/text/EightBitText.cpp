@@ -2,8 +2,6 @@
 
 #include "Windows1252.h"
 
-#include <QStringDecoder>
-
 namespace core::eightbit {
 
 namespace {
@@ -25,12 +23,52 @@ bool refuse(char32_t character, QByteArray& out, char32_t* bad) {
 
 } // namespace
 
+void EncodingProbe::add(QByteArrayView bytes) {
+    QByteArray piece = m_carried;
+    piece += bytes;
+    m_carried.clear();
+    if (m_atStart) {
+        // Too few bytes yet to tell whether the file starts with the mark.
+        if (piece.size() < Utf8Mark.size() && Utf8Mark.startsWith(piece)) {
+            m_carried = piece;
+            return;
+        }
+        m_atStart = false;
+        m_mark = piece.startsWith(Utf8Mark);
+    }
+    if (decided())
+        return;
+    // A sequence cut at the end of the piece waits for the rest.
+    qsizetype complete = piece.size();
+    for (qsizetype back = 1; back <= 3 && back <= piece.size(); ++back) {
+        const auto byte = static_cast<unsigned char>(piece.at(piece.size() - back));
+        if ((byte & 0xC0) != 0x80) {
+            const qsizetype length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
+            if (length > back)
+                complete = piece.size() - back;
+            break;
+        }
+    }
+    m_valid = QByteArrayView(piece).first(complete).isValidUtf8();
+    m_carried = piece.sliced(complete);
+}
+
 QString decode(const QByteArray& bytes) {
-    // Stateless: a sequence cut short at the end is an error, not bytes held back for more input. The initial
-    // byte-order mark is dropped by default.
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    QString text = utf8(bytes);
-    return utf8.hasError() ? windows1252::decode(bytes) : text;
+    EncodingProbe probe;
+    probe.add(bytes);
+    if (!probe.isUtf8())
+        return windows1252::decode(bytes);
+    return QString::fromUtf8(withoutMark(bytes));
+}
+
+QByteArrayView withoutMark(QByteArrayView bytes) {
+    return bytes.startsWith(Utf8Mark) ? bytes.sliced(Utf8Mark.size()) : bytes;
+}
+
+std::string validUtf8(std::string_view text) {
+    if (QByteArrayView(text).isValidUtf8())
+        return std::string(text);
+    return QString::fromUtf8(text).toStdString();
 }
 
 #ifdef Q_OS_WIN

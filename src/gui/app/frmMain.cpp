@@ -87,7 +87,20 @@ void frmMain::connectHandlers() {
     connect(c.mnuTemplateFolder, &QAction::triggered, this, &frmMain::mnuTemplateFolder_Click);
     connect(c.mnuManual, &QAction::triggered, this, &frmMain::mnuManual_Click);
     connect(c.mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
+    connect(c.mnuNew, &QAction::triggered, this, &frmMain::mnuNew_Click);
+    connect(c.mnuEdit, &QAction::triggered, this, &frmMain::mnuEdit_Click);
+    connect(c.mnuPopupEdit, &QAction::triggered, this, &frmMain::mnuPopupEdit_Click);
+    connect(c.mnuDelete, &QAction::triggered, this, &frmMain::mnuDelete_Click);
+    connect(c.mnuRename, &QAction::triggered, this, &frmMain::mnuRename_Click);
+    connect(c.mnuDuplicate, &QAction::triggered, this, &frmMain::mnuDuplicate_Click);
+    connect(c.mnuConvert, &QAction::triggered, this, &frmMain::mnuConvert_Click);
+    connect(c.mnuEditTemplate, &QAction::triggered, this, &frmMain::mnuEditTemplate_Click);
     connect(c.mnuPopupNew, &QAction::triggered, c.mnuNew, &QAction::trigger);
+    connect(c.mnuPopupDelete, &QAction::triggered, this, &frmMain::mnuPopupDelete_Click);
+    connect(c.mnuPopupRename, &QAction::triggered, this, &frmMain::mnuPopupRename_Click);
+    connect(c.mnuPopupDuplicate, &QAction::triggered, this, &frmMain::mnuPopupDuplicate_Click);
+    connect(c.mnuPopupConvert, &QAction::triggered, this, &frmMain::mnuPopupConvert_Click);
+    connect(c.mnuPopupEditTemplate, &QAction::triggered, this, &frmMain::mnuPopupEditTemplate_Click);
     connect(&tmr1, &QTimer::timeout, this, &frmMain::tmr1_Timer);
     connect(&m_closeWhenIdle, &QTimer::timeout, this, &frmMain::closeWhenIdle);
     c.lstReports->viewport()->installEventFilter(this);
@@ -104,7 +117,10 @@ bool frmMain::refuse(const QString& text, MessageIcon icon) {
 
 bool frmMain::Form_Load() {
     if (!m_instanceLock.tryLock())
-        return refuse(core::texts::AlreadyRunning, MessageIcon::None);
+        return refuse(m_instanceLock.refusal(), MessageIcon::None);
+    // Settings that cannot be read are left as they are: the window would write them.
+    if (const QString problem = m_store.check(); !problem.isEmpty())
+        return refuse(problem, MessageIcon::Critical);
 
     ActEvent1 = m_backend.CreateEventControl();
     ActEvent1->setOnActUserWantsToClose([this] { ActEvent1_OnActUserWantsToClose(); });
@@ -317,10 +333,7 @@ void frmMain::cboOutput_Click() {
 }
 
 void frmMain::Load_Reports() {
-    Empty_List(c.lstReports);
-    QStringList names = core::Load_Reports(m_reportFolder, m_outputType);
-    core::sortReportNames(names);
-    c.lstReports->addItems(names);
+    gui::Load_Reports(c.lstReports, m_reportFolder, m_outputType);
 }
 
 void frmMain::Update_ReportMenu() {
@@ -334,11 +347,13 @@ void frmMain::Update_ReportMenu() {
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     if (watched == c.lstReports->viewport()) {
-        if (event->type() == QEvent::MouseButtonPress) {
+        if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease) {
             const auto* mouse = static_cast<QMouseEvent*>(event);
             if (mouse->button() == Qt::RightButton) {
-                lstReports_MouseDown(mouse->button(), mouse->globalPosition().toPoint());
-                return true; // the right button leaves the selection as it was
+                if (event->type() == QEvent::MouseButtonPress)
+                    lstReports_MouseDown(mouse->button(), mouse->globalPosition().toPoint());
+                // The right button leaves the selection as it was: a view may select on the release as well.
+                return true;
             }
         } else if (event->type() == QEvent::MouseButtonDblClick) {
             lstReports_DblClick();
@@ -358,9 +373,9 @@ void frmMain::lstReports_MouseDown(Qt::MouseButton button, const QPoint& globalP
     c.mnuPopup->popup(globalPosition);
 }
 
+// The pop-up entry may still be disabled from a right-click on empty space, and a disabled action ignores trigger().
 void frmMain::lstReports_DblClick() {
-    if (!c.lstReports->selectedItems().isEmpty())
-        c.mnuPopupEdit->trigger();
+    mnuPopupEdit_Click();
 }
 
 void frmMain::optmanagedby_Click(int index) {

@@ -4,6 +4,7 @@
 
 #include "act/Backend.h"
 #include "act/Connection.h"
+#include "core/library/ReportLibrary.h"
 #include "core/platform/InstanceLock.h"
 #include "core/run/grid/ReportGrid.h"
 #include "core/run/select/ContactSelection.h"
@@ -53,6 +54,28 @@ private:
     void lstReports_MouseDown(Qt::MouseButton button, const QPoint& globalPosition);
     void lstReports_DblClick();
     void optmanagedby_Click(int index);
+    // The report library: the Report menu's entries pick the report in the report list dialog, the context menu's
+    // act on the report selected here.
+    void mnuNew_Click();
+    void mnuEdit_Click();
+    void mnuPopupEdit_Click();
+    // ACT!'s fields for the editor; nullptr, after the error box, when start-up never connected to ACT!.
+    act::FieldList* editorFields(const core::Procedure& where);
+    void mnuDelete_Click();
+    void mnuRename_Click();
+    void mnuDuplicate_Click();
+    void mnuConvert_Click();
+    void mnuEditTemplate_Click();
+    void mnuPopupDelete_Click();
+    void mnuPopupRename_Click();
+    void mnuPopupDuplicate_Click();
+    void mnuPopupConvert_Click();
+    void mnuPopupEditTemplate_Click();
+    core::ReportLibrary library() const;
+    QString selectedReport() const;
+    // Refills the list from the report folder, sets the Report menu and selects the report of that name; false when
+    // it is not listed.
+    bool refillReports(const QString& select);
     void mnuTemplateFolder_Click();
     void mnuManual_Click();
     void mnuAbout_Click();

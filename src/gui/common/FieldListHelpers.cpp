@@ -55,30 +55,33 @@ void select(QListWidget* list, int row) {
 
 } // namespace
 
-void Populate_lstFields(QListWidget* list, act::FieldList& fields, const QString& typeList, const QString& selection) {
+bool Populate_lstFields(QListWidget* list, act::FieldList& fields, const QString& typeList, const QString& selection) {
     Empty_List(list);
-    if (!addFields(list, fields, typeList) || selection.isEmpty())
-        return;
+    if (!addFields(list, fields, typeList))
+        return false;
+    if (selection.isEmpty())
+        return true;
     if (selection == TopItem) {
         if (list->count() == 0) {
             showErrorBox(PopulateFields, __LINE__, core::errors::InvalidPropertyValue, list);
-            return;
+            return true;
         }
         select(list, 0);
-        return;
+        return true;
     }
     bool number = false;
     const int id = selection.toInt(&number);
     if (!number) {
         showErrorBox(PopulateFields, __LINE__, core::errors::TypeMismatch, list);
-        return;
+        return true;
     }
     for (int row = 0; row < list->count(); ++row) {
         if (list->item(row)->data(Qt::UserRole).toInt() == id) {
             select(list, row);
-            return;
+            return true;
         }
     }
+    return true;
 }
 
 bool Include_Field(act::FieldList& fields, const QString& idText, const QString& typeList) {

@@ -4,6 +4,7 @@
 #include "ListState.h"
 
 #include "act/UsersTable.h"
+#include "core/library/ReportCatalogue.h"
 
 #include <QComboBox>
 #include <QListWidget>
@@ -35,6 +36,13 @@ QList<int> selectedRows(const QListWidget* list) {
 void Empty_List(QListWidget* list) {
     for (int n = list->count(); n > 0; --n)
         delete list->takeItem(0);
+}
+
+void Load_Reports(QListWidget* list, const QString& reportFolder, int outputType) {
+    Empty_List(list);
+    QStringList names = core::Load_Reports(reportFolder, outputType);
+    core::sortReportNames(names);
+    list->addItems(names);
 }
 
 void Empty_List(QComboBox* list) {

@@ -23,6 +23,10 @@ void ForceTextBoxNumeric(QLineEdit* box, bool numeric) {
     stylesOf(box)->setDigitsOnly(numeric);
 }
 
+void ForceTextBoxLetters(QLineEdit* box, int maxLetters) {
+    stylesOf(box)->setMaxLetters(maxLetters);
+}
+
 void ForceTextBoxCase(QLineEdit* box, int mode) {
     switch (mode) {
     case LeaveCase: {

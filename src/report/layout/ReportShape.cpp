@@ -52,7 +52,7 @@ ReportShape ReportShape::read(const core::ReportDefinition& definition) {
     if (layout.status == core::FillOutcome::Status::NoFields)
         return refused(QStringLiteral("The report has no columns."));
     if (layout.status != core::FillOutcome::Status::Filled)
-        return refused(QStringLiteral("The report's fields or sort fields are not all field numbers."));
+        return refused(layout.problem);
     ReportShape shape;
     shape.dataColumns = static_cast<int>(layout.columns.size());
     const std::vector<int> fields(layout.columns.begin(), layout.columns.end() - (layout.extraColumn ? 1 : 0));

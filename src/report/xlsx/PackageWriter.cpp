@@ -1,5 +1,7 @@
 #include "PackageWriter.h"
 
+#include "core/text/SaveFile.h"
+
 #include <quazip/quazipnewinfo.h>
 
 #include <QDir>
@@ -16,7 +18,9 @@ constexpr int CompressionLevel = 1;
 PackageWriter::PackageWriter(const QString& path)
     : m_name(QDir::toNativeSeparators(path)), m_file(path), m_zip(&m_file), m_part(&m_zip) {
     m_zip.setAutoClose(false);
-    if (!m_file.open(QIODevice::WriteOnly) || !m_zip.open(QuaZip::mdCreate))
+    if (const QString why = core::openForSaving(m_file); !why.isEmpty())
+        m_problem = QStringLiteral("cannot write %1: %2").arg(m_name, why);
+    else if (!m_zip.open(QuaZip::mdCreate))
         fail();
 }
 
@@ -50,7 +54,13 @@ bool PackageWriter::commit() {
     if (!m_problem.isEmpty())
         return false;
     m_zip.close();
-    return (m_zip.getZipError() == ZIP_OK && m_file.commit()) || fail();
+    if (m_zip.getZipError() != ZIP_OK)
+        return fail();
+    if (const QString why = core::readyToCommit(m_file); !why.isEmpty()) {
+        m_problem = QStringLiteral("cannot write %1: %2").arg(m_name, why);
+        return false;
+    }
+    return m_file.commit() || fail();
 }
 
 bool PackageWriter::fail() {

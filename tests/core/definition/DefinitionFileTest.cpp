@@ -60,9 +60,15 @@ TEST_F(DefinitionFile, LoadsEverySettingOrNamesTheBadLineAndKeepsTheWorkingCopy)
         {"A=1\r\n\r\nB=2\r\n", pairs({"A", "1", "B", "2"})},
         {"B=2\nA=1", pairs({"A", "1", "B", "2"})},
         {"Total = <value>\r\n", pairs({"Total ", " <value>"})},
-        {"A=x\ry\r\n", pairs({"A", "x\ry"})}, // a lone CR is part of the value
+        {"A=1\rB=2\r", pairs({"A", "1", "B", "2"})},     // old Mac line ends
+        {"A=1\n\rB=2\n\r", pairs({"A", "1", "B", "2"})}, // LF CR
+        {"A=1\r\n\n\rB=2\r\rno setting", LeftByARun, 5}, // each kind of line end counts once
         {"A=\r\n", pairs({"A", ""})},
         {"\xEF\xBB\xBFTitle0=Zo\xC3\xAB\r\n", pairs({"Title0", "Zoë"})},
+        {"\xEF\xBB\xBFTitle0=Zo\xEB\r\n", pairs({"Title0", "Zo\uFFFD"})}, // the mark makes it UTF-8
+        {"\xEF\xBB\xBFSort0=1\r\nTitle\xEB=x\r\n", LeftByARun, 2},
+        {"\xEF\xBB\xBF\xEF\xBB\xBFSort0=1\r\n", pairs({"Sort0", "1"})}, // a mark is never part of a key
+        {"Sort0=1\r\n\xEF\xBB\xBFSort1=2\r\n", LeftByARun, 2},          // nor one of two files joined
         {"Title0=Caf\xE9 \x80 5\r\nTitle1=caf\xE9", pairs({"Title0", "Café € 5", "Title1", "café"})}, // Windows-1252
         {"", {}},
         {"A=1\r\nB=2\r\nno setting here\r\nC=3\r\n", LeftByARun, 3},
@@ -117,6 +123,7 @@ TEST_F(DefinitionFile, SavesOneCrLfLinePerSettingInStoreOrderThatLoadsBackTheSam
         {pairs({"a=b", "1"}), u"a=b"_s},
         {{{u"Title0"_s, QStringView(u"lone \xD800").toString()}}, u"U+D800"_s},
         {{{u"\uFEFFTitle0"_s, u"x"_s}}, u"Title0"_s},
+        {pairs({"Title0", "x\ry"}), u"Title0"_s},
     };
     for (const auto& r : refused) {
         put(Dxl, old);
@@ -127,9 +134,8 @@ TEST_F(DefinitionFile, SavesOneCrLfLinePerSettingInStoreOrderThatLoadsBackTheSam
         EXPECT_EQ(bytesOf(Dxl), old);
     }
 
-    const Pairs awkward =
-        pairs({" a;b #c [d] 100%", "\"quoted\"; # [x]", "25CalcType1", "a=b=c", "FieldsIncluded", "1\f25\f", "Title0",
-               "x\ry", "Title1", "ends in CR\r", "Title99", "", "Total ", " <value>", "Zoë", "€ 😀"});
+    const Pairs awkward = pairs({" a;b #c [d] 100%", "\"quoted\"; # [x]", "25CalcType1", "a=b=c", "FieldsIncluded",
+                                 "1\f25\f", "Title99", "", "Total ", " <value>", "Zoë", "€ 😀"});
     setWorkingCopy(awkward);
     EXPECT_FALSE(save(2).ok);
     {
@@ -149,7 +155,7 @@ TEST_F(DefinitionFile, SavesOneCrLfLinePerSettingInStoreOrderThatLoadsBackTheSam
     ASSERT_TRUE(saved.ok) << saved.description.toStdString();
     EXPECT_EQ(bytesOf(Dxl),
               QByteArray(" a;b #c [d] 100%=\"quoted\"; # [x]\r\n25CalcType1=a=b=c\r\nFieldsIncluded=1\f25\f\r\n"
-                         "Title0=x\ry\r\nTitle1=ends in CR\r\r\nTitle99=\r\nTotal = <value>\r\n"
+                         "Title99=\r\nTotal = <value>\r\n"
                          "Zo\xC3\xAB=\xE2\x82\xAC \xF0\x9F\x98\x80\r\n"));
     setWorkingCopy(LeftByARun);
     ASSERT_TRUE(load().ok());

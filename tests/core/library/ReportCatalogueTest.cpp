@@ -1,4 +1,6 @@
 #include "core/library/ReportCatalogue.h"
+#include "core/settings/SettingsKeys.h"
+#include "core/settings/SettingsStore.h"
 #include "support/TempEnvironment.h"
 
 #include <QDir>
@@ -42,5 +44,14 @@ TEST(ReportCatalogue, SortsNamesIgnoringCaseWithTiesInAFixedOrder) {
             core::sortReportNames(sorted, QLocale(QString::fromLatin1(locale)));
             EXPECT_EQ(sorted, expected) << locale << ": " << names.join(u' ').toStdString();
         } while (std::next_permutation(names.begin(), names.end()));
+    }
+}
+
+TEST(ReportCatalogue, ABlankStoredFolderCountsAsAbsent) {
+    testing_support::TempEnvironment env;
+    core::SettingsStore store;
+    for (const QString& stored : {u""_s, u" \t"_s, u"/srv/r"_s}) {
+        ASSERT_TRUE(store.SaveSetting(core::keys::Settings, core::keys::TemplatesFolder, stored));
+        EXPECT_EQ(core::storedReportFolder(store), stored.size() < 3 ? env.programFolder() + u"/Templates"_s : stored);
     }
 }

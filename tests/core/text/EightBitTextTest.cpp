@@ -21,7 +21,8 @@ TEST(EightBitText, DecodesUtf8ElseWindows1252ForTheWholeFile) {
         {"\xC3\xA9 \xE9", u"Ã© é"_s},                                  // one bad byte: all of it is 1252
         {"\xC0\x80", u"À€"_s},                                         // overlong NUL is not UTF-8
         {"\xED\xA0\x80", u"í\u00A0€"_s},                               // nor an encoded surrogate
-        {"\xEF\xBB\xBF\xE9", u"ï»¿é"_s},                               // a mark on a 1252 file is text
+        {"\xEF\xBB\xBF\xE9 \xC3\xA9", u"\uFFFD é"_s},                  // with the mark it is UTF-8 all the same
+        {"\xEF\xBB", u"ï»"_s},                                         // half a mark is not one
         {QByteArray("a\0b", 3), QStringView(u"a\0b", 3).toString()},
     };
     for (const auto& c : cases)

@@ -1,3 +1,4 @@
+#include "support/act/FakeFieldList.h"
 #include "support/gui/WidgetTest.h"
 
 #include "act/FieldList.h"
@@ -106,47 +107,6 @@ TEST_F(ListHelpersTest, DeselectClearsTheListInOneChangeWhileTheFlagIsSetAndLowe
     }
 }
 
-// Fields of types 1, 3, 10 and 13 with positions between them that hold none. Past the last position and for an
-// unknown id it answers with errors, as ACT! does.
-class FakeFieldList : public act::FieldList {
-public:
-    std::optional<int> count; // what Count answers instead of the number of fields
-    QList<int> asked;         // positions of IdAt calls
-
-    act::Result<int> Count() override { return count.value_or(4); }
-    act::Result<int> IdAt(int position) override {
-        asked.append(position);
-        return at(position, &Field::id);
-    }
-    act::Result<std::string> LabelAt(int position) override { return at(position, &Field::label); }
-    act::Result<int> TypeAt(int position) override { return at(position, &Field::type); }
-    act::Result<std::string> Label(int id) override { return byId(id, &Field::label); }
-    act::Result<int> Type(int id) override { return byId(id, &Field::type); }
-    act::Result<bool> Exists(int id) override { return byId(id, &Field::id).ok(); }
-
-private:
-    struct Field {
-        int id; // -1: a position without a field
-        std::string label;
-        int type;
-    };
-    template <typename T> act::Result<T> at(int position, T Field::*member) const {
-        if (position < 0 || position >= static_cast<int>(m_fields.size()))
-            return act::Error{1004, "the field list has no position " + std::to_string(position)};
-        return m_fields[static_cast<std::size_t>(position)].*member;
-    }
-    template <typename T> act::Result<T> byId(int id, T Field::*member) const {
-        for (const Field& field : m_fields)
-            if (field.id == id && id != -1)
-                return field.*member;
-        return act::Error{1003, "no field has the id " + std::to_string(id)};
-    }
-
-    const std::vector<Field> m_fields{
-        {1, "Company", 1}, {-1, "", 0}, {25, "Phone", 3}, {30, "Birthday", 10}, {-1, "", 0}, {40, "Manager", 13},
-    };
-};
-
 const core::Procedure PopulateFields{"modPopulateACTLists", "Sub", "Populate_lstFields"};
 const core::Procedure IncludeField{"modPopulateACTLists", "Function", "Include_Field"};
 const QString AllTypes = u"|1|3|10|13|"_s;
@@ -159,7 +119,9 @@ protected:
         WidgetTest::TearDown();
     }
 
-    FakeFieldList fields;
+    // Fields of types 1, 3, 10 and 13 with positions between them that hold none.
+    testing_support::FakeFieldList fields{
+        {{1, "Company", 1}, {-1, "", 0}, {25, "Phone", 3}, {30, "Birthday", 10}, {-1, "", 0}, {40, "Manager", 13}}};
     QListWidget list;
 };
 

@@ -15,12 +15,15 @@
 #include <cmath>
 #include <cstdlib>
 
+#include <sys/stat.h>
+
 namespace {
 
 using namespace Qt::StringLiterals;
 using namespace report;
 using namespace testing_support::report;
 using enum SheetCell::Kind;
+using testing::EndsWith;
 using testing::HasSubstr;
 using testing::StartsWith;
 
@@ -46,13 +49,14 @@ protected:
     // Writes the rows into a report from the template: the writer's problem, "" when the report was written.
     QString write(const std::vector<CellStyle>& styles, const std::vector<SheetRow>& rows,
                   const xlsx::SheetExtent& extent, const QLocale& locale = QLocale::c()) {
+        const QByteArray before = testing_support::readBytes(reportPath);
         xlsx::WorkbookWriter writer(templatePath);
         bool written = writer.begin(reportPath, styles, extent, locale);
         for (const SheetRow& row : rows)
             written = written && writer.sheet().write(row);
         // Once anything failed, finishing must still refuse.
         written = writer.finish() && written;
-        EXPECT_EQ(QFile::exists(reportPath), written) << writer.problem().toStdString();
+        EXPECT_EQ(testing_support::readBytes(reportPath) != before, written) << writer.problem().toStdString();
         return written ? QString() : writer.problem();
     }
 
@@ -271,6 +275,11 @@ TEST_F(WorkbookWriterTest, WriteFailuresAreReportedAndLeaveNoReport) {
     xlsx::WorkbookWriter noFolder(templatePath);
     EXPECT_FALSE(noFolder.begin(dir.filePath(u"missing/report.xlsx"_s), {}, {2, 1, 1, 0}, QLocale::c()));
     EXPECT_THAT(noFolder.problem().toStdString(), StartsWith("cannot write"));
+    const QString pipe = dir.filePath(u"pipe.xlsx"_s);
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    xlsx::WorkbookWriter toPipe(templatePath);
+    EXPECT_FALSE(toPipe.begin(pipe, {}, {2, 1, 1, 0}, QLocale::c()));
+    EXPECT_THAT(toPipe.problem().toStdString(), EndsWith("pipe.xlsx: it is not a regular file"));
 
     // Rows of random text do not compress, so the report soon passes the limit.
     std::vector<SheetRow> rows;
@@ -281,11 +290,13 @@ TEST_F(WorkbookWriterTest, WriteFailuresAreReportedAndLeaveNoReport) {
         rows.push_back({row, 0, {{1, Text, 0, text}}});
     }
     QString problem;
+    ASSERT_TRUE(testing_support::writeBytes(reportPath, "the previous report"));
     {
         testing_support::FileSizeLimit limit(256 << 10);
         problem = write({columnStyle(1)}, rows, {2, 20001, 1, 0});
     }
     EXPECT_THAT(problem.toStdString(), StartsWith("cannot write"));
+    EXPECT_EQ(testing_support::readBytes(reportPath), "the previous report");
 }
 
 } // namespace

@@ -22,22 +22,29 @@ public:
         return *service;
     }
 
-    // Expects a box with exactly this text next and answers it with OK; the hook runs while the box is "open".
-    void expectMessage(const QString& text, std::function<void()> whileOpen = {}) {
-        m_messages.push_back({QRegularExpression::escape(text), std::move(whileOpen), QString()});
+    // Expects a box with exactly this text next and answers it with OK, or the answer given; the hook runs while
+    // the box is "open".
+    void expectMessage(const QString& text, std::function<void()> whileOpen = {},
+                       QMessageBox::StandardButton answer = QMessageBox::Ok) {
+        m_messages.push_back({QRegularExpression::escape(text), std::move(whileOpen), QString(), answer});
+    }
+    // Expects a box whose whole text matches a pattern.
+    void expectMessageLike(const QString& pattern) {
+        m_messages.push_back({pattern, nullptr, QString(), QMessageBox::Ok});
     }
     // Expects the error box for an error caught in a procedure, at whatever line. An empty description stands for
-    // the classic one of the number, or for any when the number has none.
+    // the classic one of the number, or for any when the number has none; AnyDescription always for any.
     void expectErrorBox(const core::Procedure& where, long number, QString description = QString()) {
         using namespace Qt::StringLiterals;
         if (description.isEmpty())
             description = core::errors::description(number);
         // Stand-ins for the line and an open description, turned into wildcards once the text is escaped.
-        const QString text =
-            core::errorBoxText(core::errorAt(where, 999999, number, description.isEmpty() ? u"\x01"_s : description));
+        const QString text = core::errorBoxText(
+            core::errorAt(where, 999999, number, description.isEmpty() ? AnyDescription : description));
         QString pattern = QRegularExpression::escape(text).replace(u"999999"_s, u"\\d+"_s);
-        m_messages.push_back({pattern.replace(u"\\\x01"_s, u".*"_s), nullptr, core::errorBoxTitle()});
+        m_messages.push_back({pattern.replace(u"\\\x01"_s, u".*"_s), nullptr, core::errorBoxTitle(), QMessageBox::Ok});
     }
+    static inline const QString AnyDescription = QStringLiteral("\x01");
     // No answer cancels the dialog.
     void expectSaveFile(const std::optional<QString>& answer) { m_dialogs.push_back({"save file", answer}); }
     void expectFolder(const std::optional<QString>& answer) { m_dialogs.push_back({"folder", answer}); }
@@ -50,10 +57,11 @@ public:
             return QMessageBox::NoButton;
         }
         const std::function<void()> whileOpen = std::move(m_messages.front().whileOpen);
+        const QMessageBox::StandardButton answer = m_messages.front().answer;
         m_messages.pop_front();
         if (whileOpen)
             whileOpen();
-        return QMessageBox::Ok;
+        return answer;
     }
     std::optional<QString> saveFileName(QWidget*, const gui::SaveFileRequest&) override { return answer("save file"); }
     std::optional<QString> chooseFolder(QWidget*, const QString&) override { return answer("folder"); }
@@ -78,6 +86,7 @@ private:
         QString text; // a pattern for the whole text
         std::function<void()> whileOpen;
         QString title; // null for any
+        QMessageBox::StandardButton answer = QMessageBox::Ok;
 
         bool matches(const gui::MessageRequest& request) const {
             return QRegularExpression(QRegularExpression::anchoredPattern(text)).match(request.text).hasMatch() &&

@@ -1,6 +1,6 @@
 #include "ColumnLayout.h"
 
-#include "core/run/RunProcedures.h"
+#include "core/definition/DefinitionKeys.h"
 
 #include <algorithm>
 #include <optional>
@@ -13,11 +13,17 @@ namespace {
 constexpr int DateTimeField = 26;
 constexpr int SortableDateField = 79;
 
-FillOutcome typeMismatch(int line) {
+FillOutcome badDefinition(const QString& problem) {
     FillOutcome outcome;
-    outcome.status = FillOutcome::Status::Failed;
-    outcome.error = errorAt(procedures::Fill_Listview, line, errors::TypeMismatch);
+    outcome.status = FillOutcome::Status::BadDefinition;
+    outcome.problem = problem;
     return outcome;
+}
+
+FillOutcome notFieldNumbers(const QString& key) {
+    return badDefinition(
+        QStringLiteral("Please check the settings for this report: %1 holds something that is not a field number.")
+            .arg(key));
 }
 
 } // namespace
@@ -28,13 +34,19 @@ FillOutcome readColumnLayout(const ReportDefinition& definition) {
     for (std::size_t level = 0; level < sortFields.size(); ++level) {
         const std::optional<int> field = definition.sortField(static_cast<int>(level));
         if (!field)
-            return typeMismatch(__LINE__);
+            return notFieldNumbers(keys::sectionKey(keys::Sort, static_cast<int>(level)));
         layout.extraColumn = layout.extraColumn || *field == DateTimeField;
         sortFields[level] = *field == DateTimeField ? SortableDateField : *field;
     }
     const std::optional<QList<int>> fields = definition.fields();
     if (!fields)
-        return typeMismatch(__LINE__);
+        return notFieldNumbers(keys::FieldsIncluded);
+    // Checked before anything is read: a grid of that many columns over many contacts would exhaust memory.
+    if (fields->size() > ReportDefinition::MaxColumns)
+        return badDefinition(QStringLiteral("This report has %L1 columns, but a worksheet holds at most %L2. Please "
+                                            "check the settings for this report.")
+                                 .arg(fields->size())
+                                 .arg(ReportDefinition::MaxColumns));
     layout.columns.assign(fields->begin(), fields->end());
     if (layout.columns.empty()) {
         FillOutcome none;

@@ -17,14 +17,15 @@
 namespace core {
 
 struct FillOutcome {
-    enum class Status { Filled, NoFields, UnknownField, Cancelled, Failed };
+    enum class Status { Filled, NoFields, BadDefinition, UnknownField, Cancelled, Failed };
     Status status = Status::Filled;
     std::vector<int> columns;                     // field ids of the grid's columns, the extra sort column included
     std::vector<int> columnTypes;                 // their ACT! field types
     std::array<int, 3> sortPositions{-1, -1, -1}; // 1-based column of each sort level, -1 when not a column
     bool extraColumn = false;                     // field 79 was added for a sort on field 26
     int unknownFieldId = 0;                       // UnknownField: the first field id ACT! does not have
-    std::optional<ErrorReport> error;             // Failed: an ACT! error, or 13 for a field number that is not one
+    QString problem;                              // BadDefinition: what is wrong, in plain words
+    std::optional<ErrorReport> error;             // Failed: an ACT! error
 };
 
 // The message when a definition names a field ACT! does not have.

@@ -27,7 +27,7 @@ CellValues::CellValues(const ReportGrid& grid, int column, SortKind kind, const 
             // No character takes more than four bytes, so this much holds every character that is read.
             const QString text = QString::fromUtf8(grid.cell(row, column).substr(0, 4 * SortReadLimit));
             const std::optional<double> value = sortValue(kind, text, reader);
-            m_keys[row] = RowKey{orderBits(value.value_or(0.0)), static_cast<std::uint32_t>(row)};
+            m_keys[row] = RowKey{orderBits(value.value_or(emptyValue(kind))), static_cast<std::uint32_t>(row)};
             unreadable[row] = value ? 0 : 1;
         }
     });

@@ -1,6 +1,8 @@
 #include "SortValue.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace core {
 
@@ -29,10 +31,18 @@ std::optional<SortKind> sortKindOf(const QString& sortType) {
 
 std::optional<double> sortValue(SortKind kind, QStringView text, const RegionalReader& reader) {
     text = text.left(SortReadLimit);
-    if (kind == SortKind::Date)
+    if (kind == SortKind::Date) {
+        // The reader gives the empty date the value of 30 December 1899, which real dates before it come under.
+        if (std::all_of(text.begin(), text.end(), [](QChar c) { return c == u' '; }))
+            return emptyValue(kind);
         return reader.date(text);
+    }
     const std::optional<double> number = reader.number(text);
     return number ? std::optional(roundHalfEven(*number)) : std::nullopt;
+}
+
+double emptyValue(SortKind kind) {
+    return kind == SortKind::Date ? -std::numeric_limits<double>::infinity() : 0.0;
 }
 
 } // namespace core

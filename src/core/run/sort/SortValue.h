@@ -19,7 +19,11 @@ std::optional<SortKind> sortKindOf(const QString& sortType);
 inline constexpr qsizetype SortReadLimit = 31;
 
 // The value a date or number sort gives a cell: a date as read, a number rounded to a whole number with halves to
-// the even neighbour; 0 for an empty cell; nullopt when the cell cannot be read.
+// the even neighbour; emptyValue(kind) for an empty cell; nullopt when the cell cannot be read.
 std::optional<double> sortValue(SortKind kind, QStringView text, const RegionalReader& reader);
+
+// What an empty cell, or one that cannot be read, sorts as: zero for a number; for a date the empty (zero) date,
+// which comes before every real date, those before 30 December 1899 included.
+double emptyValue(SortKind kind);
 
 } // namespace core

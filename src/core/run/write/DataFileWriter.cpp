@@ -74,8 +74,7 @@ template <class CellAt> void appendLine(std::string& out, int columns, CellAt ce
 }
 
 bool writeOut(QIODevice& device, std::string& buffer) {
-    const auto size = static_cast<qint64>(buffer.size());
-    const bool written = device.write(buffer.data(), size) == size;
+    const bool written = writeAll(device, QByteArrayView(buffer.data(), static_cast<qsizetype>(buffer.size())));
     buffer.clear();
     return written;
 }
@@ -146,8 +145,9 @@ WriteOutcome Write_File(const QString& path, const ReportGrid& grid, const DataF
         return failed(file, file.errorString());
     };
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return notAccessible(file);
+    // A target that is not a regular file is refused for what it is; one QSaveFile cannot open is not accessible.
+    if (const QString why = openForSaving(file); !why.isEmpty())
+        return file.error() == QFileDevice::NoError ? failed(file, why) : notAccessible(file);
     const WriteOutcome outcome = writeDataLines(file, grid, layout, progress);
     if (outcome.status != WriteOutcome::Status::Written) {
         file.cancelWriting();
