@@ -52,15 +52,17 @@ TEST_F(LibraryTest, NewMakesAReportOfTheOutputTypeFromTheStockFilesAndSelectsIt)
     QDir().mkpath(empty);
     store({u"TemplatesFolder="_s + empty});
     start();
-    const std::tuple<int, QString, QString, QString> cases[] = {
-        {0, u"mnuNew"_s, u"New Excel Report"_s, u"Choose a name for the new Excel report :"_s},
-        {1, u"mnuPopupNew"_s, u"New CSV File"_s, u"Choose a name for the new CSV file :"_s}};
-    for (const auto& [output, entry, caption, prompt] : cases) {
-        switchOutput(output);
+    const struct {
+        int output;
+        QString entry;
+        QStringList dialog; // caption and prompt
+    } cases[] = {{0, u"mnuNew"_s, {u"New Excel Report"_s, u"Choose a name for the new Excel report :"_s}},
+                 {1, u"mnuPopupNew"_s, {u"New CSV File"_s, u"Choose a name for the new CSV file :"_s}}};
+    for (const auto& c : cases) {
+        switchOutput(c.output);
         EXPECT_FALSE(child<QAction>(u"mnuDelete"_s)->isEnabled());
         onDialog([&](QDialog* dialog) {
-            EXPECT_EQ((QStringList{dialog->windowTitle(), dialog->findChild<QLabel*>(u"lblNew"_s)->text()}),
-                      (QStringList{caption, prompt}));
+            EXPECT_EQ((QStringList{dialog->windowTitle(), dialog->findChild<QLabel*>(u"lblNew"_s)->text()}), c.dialog);
             // A point, a slash or a backslash never enters the box, typed or pasted.
             auto* box = dialog->findChild<QLineEdit*>(u"txtNewName"_s);
             QTest::keyClicks(box, u"a./\\b"_s);
@@ -71,7 +73,7 @@ TEST_F(LibraryTest, NewMakesAReportOfTheOutputTypeFromTheStockFilesAndSelectsIt)
             EXPECT_EQ(box->selectedText(), u"CON"_s);
             enter(dialog, u"Budget"_s);
         });
-        trigger(entry);
+        trigger(c.entry);
         EXPECT_EQ(selected(), QStringList{u"Budget"_s});
         EXPECT_TRUE(child<QAction>(u"mnuDelete"_s)->isEnabled());
     }
