@@ -15,8 +15,7 @@ QByteArray input(const std::uint8_t* data, std::size_t size);
 QByteArrayList pieces(const QByteArray& input, qsizetype count);
 // A file of that name in a scratch folder kept for the process.
 QString scratchPath(const QString& name);
-// Writes that file with a modification time of its own (QSettings takes a file of the same path, size and time
-// for the one it read before); its path.
+// Writes that file; its path.
 QString scratchFile(const QString& name, const QByteArray& bytes);
 // A broken contract is a finding: say which and stop, so libFuzzer keeps the input.
 void require(bool holds, const char* contract);

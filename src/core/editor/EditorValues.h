@@ -21,6 +21,8 @@ struct SectionValues {
     bool borderBelow = true;
     bool emptyBefore = false;
     bool emptyAfter = false;
+
+    bool operator==(const SectionValues&) const = default;
 };
 
 // What the editor's Data, section and Summary tabs show; the columns are read on their own.
@@ -31,6 +33,8 @@ struct EditorValues {
     std::array<SectionValues, ReportDefinition::SectionCount> sections;
     bool summary = true;
     bool summaryBelow = true;
+
+    bool operator==(const EditorValues&) const = default;
 };
 
 // A stored value the editor could not read; it shows the key's default instead.

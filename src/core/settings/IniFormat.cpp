@@ -81,6 +81,13 @@ Parsed parse(QByteArrayView bytes) {
     }
     QSettings settings(copy.fileName(), QSettings::IniFormat);
     for (const QString& key : settings.allKeys()) {
+        // QSettings reads a line with no key (or one of slashes) but never writes it: every later write would seem
+        // cut short.
+        if (key.split(u'/').contains(QString())) {
+            parsed.problem = QStringLiteral("it holds a setting without a key");
+            parsed.sections.clear();
+            return parsed;
+        }
         const qsizetype slash = key.indexOf(u'/');
         Section& section = parsed.sections[slash < 0 ? QString() : key.first(slash)];
         // allKeys() is sorted, so each key goes at the end.

@@ -75,6 +75,7 @@ TEST(SettingsStore, AFileItCannotUseOrAWriteThatFailsLeavesThePreviousFileWhole)
         {[&] { testing_support::writeBytes(file, QByteArray("[S]\nk=\0\x01", 8)); }, "it is not text"},
         {[&] { testing_support::writeBytes(file, "[S]\nk=1\n[T\n"); }, "line 3 opens a section it does not close"},
         {[&] { testing_support::writeBytes(file, "[S]\r\nk=1\r\nstray\r\n"); }, "line 3 is neither"},
+        {[&] { testing_support::writeBytes(file, "[S]\nk=1\n=x\n"); }, "a setting without a key"},
         {[&] { QDir().mkpath(file); }, "it is not a regular file"},
         {[&] { mkfifo(QFile::encodeName(file).constData(), 0600); }, "it is not a regular file"},
     };
