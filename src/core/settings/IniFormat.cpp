@@ -76,7 +76,9 @@ Parsed parse(QByteArrayView bytes) {
     // quick succession share, for the one it read before; a copy of its own is never mistaken.
     QTemporaryFile copy(QDir(QDir::tempPath()).filePath(QStringLiteral("Tallivo.conf.XXXXXX")));
     if (!copy.open() || !writeAll(copy, bytes) || !copy.flush()) {
-        parsed.problem = QStringLiteral("it cannot be copied to be read: %1").arg(copy.errorString());
+        parsed.problem = QStringLiteral("no copy of it can be made in %1 to read it: %2")
+                             .arg(QDir::toNativeSeparators(QDir::tempPath()), copy.errorString());
+        parsed.judged = false;
         return parsed;
     }
     QSettings settings(copy.fileName(), QSettings::IniFormat);

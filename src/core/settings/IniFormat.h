@@ -17,6 +17,8 @@ using Sections = QMap<QString, Section>;
 struct Parsed {
     Sections sections;
     QString problem; // why the bytes are not settings: "" when they are
+    // False when they could not be read at all (no room for the copy QSettings reads): they may well be settings.
+    bool judged = true;
 };
 
 // The bytes must be UTF-8 without NUL bytes after an optional UTF-8 mark, each line "[section]", "key=value", blank

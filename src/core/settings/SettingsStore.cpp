@@ -89,6 +89,9 @@ bool SettingsStore::refresh() const {
             parsed = ini::parse(bytes);
     }
     m_problem = parsed.problem;
+    m_unread = !parsed.judged;
+    if (m_unread)
+        m_stamp.clear();
     m_sections = m_problem.isEmpty() ? std::move(parsed.sections) : ini::Sections();
     return m_problem.isEmpty();
 }
@@ -96,6 +99,10 @@ bool SettingsStore::refresh() const {
 QString SettingsStore::check() const {
     if (refresh())
         return {};
+    // A full disk is no fault of the file's: it is not to be mended.
+    if (m_unread)
+        return QStringLiteral("The settings file %1 cannot be read now: %2. It is left as it is.")
+            .arg(QDir::toNativeSeparators(m_path), m_problem);
     return QStringLiteral("The settings file %1 cannot be used: %2. It is left as it is; please mend or remove it.")
         .arg(QDir::toNativeSeparators(m_path), m_problem);
 }

@@ -26,7 +26,7 @@ public:
     explicit SettingsStore(QString path = defaultPath());
 
     // A file that cannot be used (not a regular file, unreadable, not settings) reads as defaults and is never
-    // written: every write fails.
+    // written: every write fails. One that cannot be read for want of disk space is tried again at each access.
     QString GetSetting(const QString& section, const QString& key, const QString& defaultValue = QString()) const;
     bool SaveSetting(const QString& section, const QString& key, const QString& value);
     // False, and nothing removed, for a key the store cannot hold.
@@ -52,8 +52,9 @@ private:
 
     QString m_path;
     mutable ini::Sections m_sections;
-    mutable QByteArray m_stamp; // what identified the file when m_sections was read; empty before any read
-    mutable QString m_problem;  // why the file cannot be used or the last write failed
+    mutable QByteArray m_stamp;    // what identified the file when m_sections was read; empty before any read
+    mutable QString m_problem;     // why the file cannot be used or the last write failed
+    mutable bool m_unread = false; // the file could not be read this time; the next access tries again
 };
 
 } // namespace core

@@ -104,4 +104,16 @@ TEST(SettingsStore, AFileItCannotUseOrAWriteThatFailsLeavesThePreviousFileWhole)
     EXPECT_TRUE(store.writeFailure().contains(u"File too large"_s)) << store.writeFailure().toStdString();
     EXPECT_EQ(testing_support::readBytes(file), good);
     EXPECT_EQ(std::pair(store.check(), store.GetSetting(u"S"_s, u"long"_s)), std::pair(QString(), QString()));
+
+    // A disk too full for the copy the file is read through: defaults, no write, no blame on the file, and read once
+    // there is room again.
+    SettingsStore later;
+    {
+        const testing_support::FileSizeLimit full(good.size() - 1);
+        EXPECT_EQ(later.GetSetting(u"S"_s, u"k"_s, u"default"_s), u"default"_s);
+        EXPECT_FALSE(later.SaveSetting(u"S"_s, u"k"_s, u"2"_s));
+        EXPECT_TRUE(later.check().contains(u"cannot be read now: no copy of it can be made"_s))
+            << later.check().toStdString();
+    }
+    EXPECT_EQ(std::pair(later.GetSetting(u"S"_s, u"k"_s), testing_support::readBytes(file)), std::pair(u"1"_s, good));
 }
