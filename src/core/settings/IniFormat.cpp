@@ -75,9 +75,14 @@ Parsed parse(QByteArrayView bytes) {
     // QSettings takes a file of the same name, size and modification time to the millisecond, which replacements in
     // quick succession share, for the one it read before; a copy of its own is never mistaken.
     QTemporaryFile copy(QDir(QDir::tempPath()).filePath(QStringLiteral("Tallivo.conf.XXXXXX")));
-    if (!copy.open() || !writeAll(copy, bytes) || !copy.flush()) {
+    // Written unbuffered: a failed flush says no cause, a short write retried does (a full disk).
+    QFile writer;
+    if (!copy.open() ||
+        !writer.open(copy.handle(), QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle) ||
+        !writeAll(writer, bytes)) {
         parsed.problem = QStringLiteral("no copy of it can be made in %1 to read it: %2")
-                             .arg(QDir::toNativeSeparators(QDir::tempPath()), copy.errorString());
+                             .arg(QDir::toNativeSeparators(QDir::tempPath()),
+                                  writer.isOpen() ? writer.errorString() : copy.errorString());
         parsed.judged = false;
         return parsed;
     }
