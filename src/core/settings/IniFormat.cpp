@@ -1,250 +1,133 @@
 #include "IniFormat.h"
 
 #include "core/text/EightBitText.h"
+#include "core/text/SaveFile.h"
 
-#include <QStringList>
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryFile>
 
 #include <algorithm>
-#include <string>
 
 namespace core::ini {
 
 namespace {
 
-const QString RootSection = QStringLiteral("General");
+constexpr qint64 ProbeChunk = 1 << 20;
 
-bool isPlainKeyCharacter(char16_t c) {
-    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') || c == u'_' || c == u'-' ||
-           c == u'.';
-}
-
-bool isHexDigit(char16_t c) {
-    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
-}
-
-QByteArray hex(char16_t c, qsizetype width) {
-    return QByteArray::number(static_cast<uint>(c), 16).toUpper().rightJustified(width, '0');
-}
-
-// A value that is written, and read, as its plain UTF-8: nearly all of them.
-bool isPlainValue(QStringView value) {
-    if (value.isEmpty())
-        return true;
-    if (value.front() == u'@' || value.front() == u' ' || value.back() == u' ')
-        return false;
-    return std::none_of(value.begin(), value.end(), [](QChar c) {
-        return c.unicode() < 0x20 || c == u'"' || c == u'\\' || c == u';' || c == u',' || c == u'=';
-    });
-}
-
-// Keys and section names: letters, digits and "_-." as they are, "/" as "\", any other UTF-16 unit as %XX or %UXXXX.
-void appendKey(QByteArray& out, const QString& key) {
-    for (const QChar character : key) {
-        const char16_t c = character.unicode();
-        if (isPlainKeyCharacter(c))
-            out += static_cast<char>(c);
-        else if (c == u'/')
-            out += '\\';
-        else if (c <= 0xFF)
-            out += '%' + hex(c, 2);
-        else
-            out += "%U" + hex(c, 4);
+// The number of "key=value" lines; -1, and why in *why, when the bytes are not settings.
+qsizetype settingLines(QByteArrayView bytes, QString* why) {
+    bytes = eightbit::withoutMark(bytes);
+    if (bytes.contains('\0') || !bytes.isValidUtf8()) {
+        *why = QStringLiteral("it is not text");
+        return -1;
     }
-}
-
-QString readKey(QByteArrayView bytes) {
-    const QString text = QString::fromUtf8(bytes);
-    if (!text.contains(u'%') && !text.contains(u'\\'))
-        return text;
-    QString key;
-    key.reserve(text.size());
-    for (qsizetype at = 0; at < text.size(); ++at) {
-        const QChar c = text[at];
-        if (c == u'\\') {
-            key += u'/';
+    qsizetype settings = 0;
+    int number = 0;
+    for (qsizetype start = 0; start < bytes.size();) {
+        qsizetype end = bytes.indexOf('\n', start);
+        if (end < 0)
+            end = bytes.size();
+        const QByteArrayView line = bytes.sliced(start, end - start).trimmed();
+        start = end + 1;
+        ++number;
+        if (line.isEmpty() || line.startsWith(';'))
             continue;
+        if (line.startsWith('[') && !line.endsWith(']')) {
+            *why = QStringLiteral("line %1 opens a section it does not close").arg(number);
+            return -1;
         }
-        const qsizetype digits = at + 1 < text.size() && text[at + 1] == u'U' ? 4 : 2;
-        const qsizetype first = at + 1 + (digits == 4 ? 1 : 0);
-        bool ok = false;
-        const ushort code = c == u'%' ? text.mid(first, digits).toUShort(&ok, 16) : 0;
-        if (!ok || first + digits > text.size()) {
-            key += c;
-            continue;
+        if (!line.startsWith('[') && !line.contains('=')) {
+            *why = QStringLiteral("line %1 is neither a [section] nor a key=value setting").arg(number);
+            return -1;
         }
-        key += QChar(code);
-        at = first + digits - 1;
+        settings += line.startsWith('[') ? 0 : 1;
     }
-    return key;
+    return settings;
 }
 
-// Values: control characters, quotes and backslashes escaped; quoted when they hold ";", "," or "=" or begin or end
-// with a space; a leading "@" doubled, as QSettings marks its own types with one.
-void appendValue(QByteArray& out, const QString& value) {
-    if (isPlainValue(value)) {
-        out += value.toUtf8();
-        return;
-    }
-    const qsizetype start = out.size();
-    bool quoted = value.startsWith(u' ') || value.endsWith(u' ');
-    if (value.startsWith(u'@'))
-        out += '@';
-    bool escapeHexDigit = false; // a hex digit after \x.. would read as part of it
-    QString plain;
-    const auto flush = [&] {
-        out += plain.toUtf8();
-        plain.clear();
-    };
-    for (const QChar character : value) {
-        const char16_t c = character.unicode();
-        quoted = quoted || c == u';' || c == u',' || c == u'=';
-        if (escapeHexDigit && isHexDigit(c)) {
-            flush();
-            out += "\\x" + hex(c, 1).toLower();
-            continue;
-        }
-        escapeHexDigit = false;
-        static constexpr char16_t Named[] = u"\a\b\f\n\r\t\v";
-        static constexpr char Names[] = "abfnrtv";
-        const auto named = std::char_traits<char16_t>::find(Named, 7, c);
-        if (named) {
-            flush();
-            out += '\\';
-            out += Names[named - Named];
-        } else if (c == u'"' || c == u'\\') {
-            flush();
-            out += '\\';
-            out += static_cast<char>(c);
-        } else if (c <= 0x1F) {
-            flush();
-            out += "\\x" + hex(c, 1).toLower();
-            escapeHexDigit = true;
-        } else {
-            plain += character;
-        }
-    }
-    flush();
-    if (quoted) {
-        out.insert(start, '"');
-        out += '"';
-    }
+// A value another program wrote unquoted with a comma reads back as a list; keep its text.
+QString asText(const QVariant& value) {
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(QStringLiteral(", "));
+    return value.toString();
 }
 
-// One value as QSettings reads it: quotes group, a backslash escapes, "," outside quotes separates list elements,
-// ";" outside quotes starts a comment, blanks around elements are dropped.
-QString readValue(QByteArrayView bytes) {
-    const QString text = QString::fromUtf8(bytes.trimmed());
-    if (isPlainValue(text))
-        return text;
-    QStringList elements(QString{});
-    bool inQuotes = false;
-    qsizetype keptEnd = 0; // end of the current element without its trailing blanks
-    for (qsizetype at = 0; at < text.size(); ++at) {
-        const QChar c = text[at];
-        QString& element = elements.last();
-        if (c == u'"') {
-            inQuotes = !inQuotes;
-            keptEnd = element.size();
-        } else if (c == u'\\' && at + 1 < text.size()) {
-            const QChar next = text[++at];
-            static constexpr char16_t Named[] = u"abfnrtv";
-            static constexpr char16_t Meaning[] = u"\a\b\f\n\r\t\v";
-            const qsizetype base = next == u'x' ? 16 : (next >= u'0' && next <= u'7' ? 8 : 0);
-            if (base != 0) {
-                const qsizetype first = base == 16 ? at + 1 : at;
-                qsizetype end = first;
-                while (end < text.size() &&
-                       (base == 16 ? isHexDigit(text[end].unicode()) : text[end] >= u'0' && text[end] <= u'7'))
-                    ++end;
-                element += QChar(text.mid(first, end - first).toUShort(nullptr, static_cast<int>(base)));
-                at = end - 1;
-            } else if (const auto named = std::char_traits<char16_t>::find(Named, 7, next.unicode())) {
-                element += QChar(Meaning[named - Named]);
-            } else {
-                element += next;
-            }
-            keptEnd = element.size();
-        } else if (!inQuotes && c == u';') {
-            break;
-        } else if (!inQuotes && c == u',') {
-            element.truncate(keptEnd);
-            elements.append(QString());
-            keptEnd = 0;
-        } else if (!inQuotes && c.isSpace()) {
-            if (!element.isEmpty())
-                element += c;
-        } else {
-            element += c;
-            keptEnd = element.size();
-        }
-    }
-    elements.last().truncate(keptEnd);
-    QString value = elements.join(QStringLiteral(", "));
-    if (value.startsWith(QStringLiteral("@@")))
-        return value.mid(1);
-    for (const QString& type : {QStringLiteral("@String("), QStringLiteral("@ByteArray(")})
-        if (value.startsWith(type) && value.endsWith(u')'))
-            return value.mid(type.size(), value.size() - type.size() - 1);
-    return value;
+// QSettings tells no cause for a failed write: writing as many bytes again where it wrote them does.
+QString causeOfFailedWrite(const QString& path, qint64 bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::Append | QIODevice::Unbuffered))
+        return file.errorString();
+    const QByteArray chunk(std::min(bytes, ProbeChunk), ' ');
+    for (qint64 left = bytes; left > 0; left -= chunk.size())
+        if (!writeAll(file, chunk))
+            return file.errorString();
+    return QStringLiteral("the write was cut short");
 }
 
 } // namespace
 
 Parsed parse(QByteArrayView bytes) {
     Parsed parsed;
-    bytes = eightbit::withoutMark(bytes);
-    if (bytes.contains('\0') || !bytes.isValidUtf8()) {
-        parsed.problem = QStringLiteral("it is not text");
+    if (settingLines(bytes, &parsed.problem) < 0)
+        return parsed;
+    // QSettings takes a file of the same name, size and modification time to the millisecond, which replacements in
+    // quick succession share, for the one it read before; a copy of its own is never mistaken.
+    QTemporaryFile copy(QDir(QDir::tempPath()).filePath(QStringLiteral("Tallivo.conf.XXXXXX")));
+    if (!copy.open() || !writeAll(copy, bytes) || !copy.flush()) {
+        parsed.problem = QStringLiteral("it cannot be copied to be read: %1").arg(copy.errorString());
         return parsed;
     }
-    Section* section = nullptr;
-    int number = 0;
-    for (qsizetype start = 0; start < bytes.size();) {
-        qsizetype end = bytes.indexOf('\n', start);
-        if (end < 0)
-            end = bytes.size();
-        QByteArrayView line = bytes.sliced(start, end - start).trimmed();
-        start = end + 1;
-        ++number;
-        if (line.isEmpty() || line.startsWith(';') || line.startsWith('#'))
-            continue;
-        if (line.startsWith('[')) {
-            if (!line.endsWith(']')) {
-                parsed.problem = QStringLiteral("line %1 opens a section it does not close").arg(number);
-                return parsed;
-            }
-            section = &parsed.sections[readKey(line.sliced(1, line.size() - 2))];
-            continue;
-        }
-        const qsizetype equals = line.indexOf('=');
-        if (equals < 0) {
-            parsed.problem = QStringLiteral("line %1 is neither a [section] nor a key=value setting").arg(number);
-            return parsed;
-        }
-        if (!section)
-            section = &parsed.sections[RootSection];
-        // Files written here are sorted, so each key goes at the end.
-        section->insert(section->cend(), readKey(line.first(equals).trimmed()), readValue(line.sliced(equals + 1)));
+    QSettings settings(copy.fileName(), QSettings::IniFormat);
+    for (const QString& key : settings.allKeys()) {
+        const qsizetype slash = key.indexOf(u'/');
+        Section& section = parsed.sections[slash < 0 ? QString() : key.first(slash)];
+        // allKeys() is sorted, so each key goes at the end.
+        section.insert(section.cend(), key.sliced(slash + 1), asText(settings.value(key)));
+    }
+    if (settings.status() != QSettings::NoError) {
+        parsed.problem = QStringLiteral("it is not in the form of settings");
+        parsed.sections.clear();
     }
     return parsed;
 }
 
-QByteArray format(const Sections& sections) {
-    QByteArray out;
-    for (auto section = sections.cbegin(); section != sections.cend(); ++section) {
-        if (!out.isEmpty())
-            out += '\n';
-        out += '[';
-        appendKey(out, section.key());
-        out += "]\n";
-        for (auto setting = section->cbegin(); setting != section->cend(); ++setting) {
-            appendKey(out, setting.key());
-            out += '=';
-            appendValue(out, setting.value());
-            out += '\n';
-        }
+QByteArray format(const Sections& sections, const QString& path, QString* why) {
+    QTemporaryFile scratch(path);
+    if (!scratch.open()) {
+        *why = scratch.errorString();
+        return {};
     }
-    return out;
+    qsizetype keys = 0;
+    qint64 leastBytes = 0;
+    QSettings::Status status = QSettings::NoError;
+    {
+        QSettings settings(scratch.fileName(), QSettings::IniFormat);
+        for (auto section = sections.cbegin(); section != sections.cend(); ++section) {
+            settings.beginGroup(section.key());
+            for (auto setting = section->cbegin(); setting != section->cend(); ++setting) {
+                settings.setValue(setting.key(), setting.value());
+                leastBytes += setting.key().size() + setting.value().size() + 2;
+            }
+            settings.endGroup();
+            keys += section->size();
+        }
+        settings.sync();
+        status = settings.status();
+    }
+    // QSettings replaced the scratch file, so it is opened again by name.
+    QFile written(scratch.fileName());
+    QByteArray bytes;
+    if (written.open(QIODevice::ReadOnly))
+        bytes = written.readAll();
+    QString problem;
+    // Qt 6.4's QSettings can cut the file short on a full disk and report success: every setting must be there.
+    if (status == QSettings::NoError && written.error() == QFileDevice::NoError &&
+        settingLines(bytes, &problem) == keys && (bytes.isEmpty() || bytes.endsWith('\n')))
+        return bytes;
+    *why = causeOfFailedWrite(scratch.fileName(), leastBytes);
+    return {};
 }
 
 } // namespace core::ini

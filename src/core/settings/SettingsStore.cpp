@@ -129,7 +129,11 @@ bool SettingsStore::change(const std::function<void(ini::Sections&)>& edit) {
         return false;
     ini::Sections sections = m_sections;
     edit(sections);
-    if (const QString why = saveFile(m_path, ini::format(sections)); !why.isEmpty())
+    QString why;
+    const QByteArray bytes = ini::format(sections, m_path, &why);
+    if (why.isEmpty())
+        why = saveFile(m_path, bytes);
+    if (!why.isEmpty())
         return failWrite(why);
     m_sections = std::move(sections);
     m_stamp = stampOf(m_path);
