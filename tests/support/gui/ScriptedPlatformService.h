@@ -69,19 +69,17 @@ public:
         return answer;
     }
     std::optional<QString> saveFileName(QWidget*, const gui::SaveFileRequest&) override {
-        return answer<std::optional<QString>>("save file").value_or(std::nullopt);
+        return answer<Text>("save file");
     }
-    std::optional<QString> chooseFolder(QWidget*, const QString&) override {
-        return answer<std::optional<QString>>("folder").value_or(std::nullopt);
-    }
+    std::optional<QString> chooseFolder(QWidget*, const QString&) override { return answer<Text>("folder"); }
     std::optional<core::FontFormat> chooseFont(QWidget*, const core::FontFormat& preset) override {
         fontPresets.push_back(preset);
-        const std::optional<FontAnswer> font = answer<FontAnswer>("font");
-        return font ? (*font)(preset) : std::nullopt;
+        const FontAnswer font = answer<FontAnswer>("font");
+        return font ? font(preset) : std::nullopt;
     }
     std::optional<QColor> chooseColour(QWidget*, const QColor& initial) override {
         colourPresets.push_back(initial);
-        return answer<std::optional<QColor>>("colour").value_or(std::nullopt);
+        return answer<std::optional<QColor>>("colour");
     }
     bool open(const core::ShellRequest& request) override {
         shellOpens.push_back(request);
@@ -112,16 +110,17 @@ private:
         }
     };
 
-    using Answer = std::variant<std::optional<QString>, FontAnswer, std::optional<QColor>>;
+    using Text = std::optional<QString>;
+    using Answer = std::variant<Text, FontAnswer, std::optional<QColor>>;
 
     template <typename T> void expect(const std::string& dialog, const T& answer) {
         m_dialogs.emplace_back(dialog, Answer(std::in_place_type<T>, answer));
     }
-    // The answer expected for a dialog of this kind; nullopt, after a failure, when another was expected.
-    template <typename T> std::optional<T> answer(const std::string& dialog) {
+    // The answer expected for a dialog of this kind; none (a cancel), after a failure, when another was expected.
+    template <typename T> T answer(const std::string& dialog) {
         if (m_dialogs.empty() || m_dialogs.front().first != dialog) {
             ADD_FAILURE() << "unexpected " << dialog << " dialog";
-            return std::nullopt;
+            return T();
         }
         const T answer = std::get<T>(m_dialogs.front().second);
         m_dialogs.pop_front();
