@@ -3,6 +3,7 @@
 // Run by scripts/screenshots inside private settings, state and program folders.
 #include "act/Connection.h"
 #include "core/ProductName.h"
+#include "core/definition/DefinitionKeys.h"
 #include "core/library/ReportLibrary.h"
 #include "core/platform/ProgramFolder.h"
 #include "core/settings/SettingsStore.h"
@@ -111,7 +112,7 @@ int main(int argc, char* argv[]) {
         return 1;
     saved &= save(options, folder);
     gui::frmBorder border(definition, &editor);
-    border.sRegistry = QStringLiteral("Title");
+    border.sRegistry = core::keys::TitlePrefix;
     border.Load_settings();
     saved &= save(border, folder);
     gui::FontDialog font(definition.title(0).font, &editor);

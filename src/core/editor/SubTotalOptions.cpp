@@ -86,7 +86,8 @@ void SubTotalOptions::setDifferent(int field, bool on) {
         for (const QString& style : {keys::FontBold, keys::FontItalic, keys::FontUnderline, keys::FontColor,
                                      keys::FontSize, keys::FontStrikeThru})
             m_definition.remove(font.style(style));
-        m_definition.remove(columnKey(field, keys::LineAbove));
+        // The line's box is cleared with it, which writes "0" as a change of that box would.
+        setLineAbove(field, false);
     }
     m_definition.setFlag(columnKey(field, keys::Different), on);
 }

@@ -55,7 +55,7 @@ public:
     void setRow(const Row& row);
     void setCalculation(int field, ColumnTotal::Calculation calculation);
     void setLineAbove(int field, bool on);
-    // Cleared, the column goes back to the row's font and line: its own are removed.
+    // Cleared, the column goes back to the row's font, its own removed, and has no line above.
     void setDifferent(int field, bool on);
 
 private:

@@ -1,11 +1,12 @@
 #include "support/gui/WidgetTest.h"
 
+#include "gui/common/DesktopPlatformService.h"
 #include "gui/common/FontDialog.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
-#include <QFontDatabase>
 #include <QTest>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -13,19 +14,32 @@ namespace {
 
 using FontDialogTest = testing_support::WidgetTest;
 
-TEST_F(FontDialogTest, KeepsATypefaceThisMachineLacksAndASizeWithDecimals) {
-    const core::FontFormat preset{u"Arial"_s, true, false, true, false, 255, 10.5};
-    ASSERT_FALSE(QFontDatabase::families().contains(preset.name)) << "this test needs a machine without Arial";
-    gui::FontDialog dialog(preset);
-    dialog.show();
-    EXPECT_EQ(dialog.font(), preset);
+TEST_F(FontDialogTest, OKWithoutAChangeGivesThePresetBackExactly) {
+    // Typefaces this machine lacks (Qt's own dialog would swap them), an empty one (a column's: the row's font), and
+    // sizes Qt's dialog would round.
+    const core::FontFormat presets[] = {{u"Arial"_s, true, false, true, false, 255, 10.5},
+                                        {u"No Such Typeface Anywhere"_s, false, true, false, true, 16711680, 8.25},
+                                        {QString(), false, false, false, false, 0, 11}};
+    for (const core::FontFormat& preset : presets) {
+        QTimer::singleShot(0, qApp, [] {
+            testing_support::press(QApplication::activeModalWidget()->findChild<QAbstractButton*>(u"cmdOK"_s));
+        });
+        EXPECT_EQ(gui::DesktopPlatformService().chooseFont(nullptr, preset), preset) << preset.name.toStdString();
+    }
+}
 
-    // A size that reads; one that does not keeps OK unavailable.
+TEST_F(FontDialogTest, TakesSizesThatACellTakesAndAColourAsWindowsKeepsIt) {
+    gui::FontDialog dialog({u"Arial"_s, true, false, true, false, 255, 10.5});
+    dialog.show();
     auto* size = dialog.findChild<QComboBox*>(u"cboFontSize"_s);
-    size->setCurrentText(u"409"_s);
-    EXPECT_EQ(dialog.font().size, 409);
-    size->setCurrentText(u"0"_s);
-    EXPECT_FALSE(dialog.findChild<QAbstractButton*>(u"cmdOK"_s)->isEnabled());
+    auto* ok = dialog.findChild<QAbstractButton*>(u"cmdOK"_s);
+    const std::pair<QString, std::optional<double>> sizes[] = {
+        {u"409"_s, 409}, {u"10,25"_s, 10.25}, {u"0"_s, {}}, {u"410"_s, {}}, {QString(), {}}};
+    for (const auto& [typed, read] : sizes) {
+        size->setCurrentText(typed);
+        EXPECT_EQ(ok->isEnabled(), read.has_value()) << typed.toStdString();
+        EXPECT_EQ(dialog.font().size, read.value_or(10.5)) << typed.toStdString();
+    }
     platform.expectColour(QColor(Qt::blue));
     testing_support::press(dialog.findChild<QAbstractButton*>(u"cmdColor"_s));
     EXPECT_EQ(platform.colourPresets.back(), QColor(Qt::red));

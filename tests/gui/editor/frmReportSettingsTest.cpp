@@ -494,11 +494,14 @@ TEST_F(SectionsTest, TheDialogsOpenForTheirSubTotalAndWhatTheyWriteIsSavedAndRea
     });
     click(u"chkTotals(0)"_s);
     showTab(5);
+    const QString summary = u"optAbove(99) optBelow(99) cmdOptions(99)"_s;
+    EXPECT_EQ(enabled(summary), u"000"_s);
     for (const QString& button : {u"chkTotals(99)"_s, u"optAbove(99)"_s, u"cmdOptions(99)"_s}) {
         if (button != u"optAbove(99)"_s)
             closeModal(look);
         click(button);
     }
+    EXPECT_EQ(enabled(summary), u"111"_s);
     EXPECT_EQ(modals, (QStringList{u"none"_s, u"frmBorder"_s, u"frmSubTotalOptions"_s,
                                    u"99 Total Sales : Border above"_s, u"99 Total Sales : Border below"_s}));
     close();
