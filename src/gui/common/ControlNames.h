@@ -9,6 +9,9 @@ template <typename Widget> Widget* named(Widget* widget, const QString& name) {
     widget->setObjectName(name);
     return widget;
 }
+template <typename Widget> Widget* named(Widget* widget, const char* name) {
+    return named(widget, QString::fromLatin1(name));
+}
 template <typename Widget> Widget* named(Widget* widget, const char* name, int index) {
     return named(widget, QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index));
 }
