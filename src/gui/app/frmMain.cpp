@@ -400,17 +400,7 @@ void frmMain::mnuTemplateFolder_Click() {
 }
 
 void frmMain::mnuIntegrate_Click() {
-    frmIntegrate dialog(m_backend,
-                        {.AppName = core::ProductName,
-                         .IntegrateIcon = windowIcon(),
-                         .Language = 0,
-                         .ContactScreen = true,
-                         .ContactListScreen = true,
-                         .GroupScreen = true,
-                         .TaskListScreen = true,
-                         .CalendarsScreen = true,
-                         .EmailScreen = false},
-                        this);
+    frmIntegrate dialog(m_backend, mainWindowProperties(windowIcon()), this);
     connect(&dialog, &frmIntegrate::restartAccepted, this, [this] {
         setRestartFlag(true);
         Form_Unload();

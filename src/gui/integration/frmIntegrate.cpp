@@ -1,5 +1,6 @@
 #include "frmIntegrate.h"
 
+#include "core/ProductName.h"
 #include "core/platform/ProgramFolder.h"
 #include "gui/common/ErrorBox.h"
 #include "gui/common/PlatformService.h"
@@ -34,6 +35,18 @@ QString indexed(const char* name, int index) {
 }
 
 } // namespace
+
+IntegrateProperties mainWindowProperties(const QIcon& icon) {
+    return {.AppName = core::ProductName,
+            .IntegrateIcon = icon,
+            .Language = 0,
+            .ContactScreen = true,
+            .ContactListScreen = true,
+            .GroupScreen = true,
+            .TaskListScreen = true,
+            .CalendarsScreen = true,
+            .EmailScreen = false};
+}
 
 frmIntegrate::frmIntegrate(act::Backend& backend, IntegrateProperties properties, QWidget* parent)
     : QDialog(parent), m_backend(backend), m_properties(std::move(properties)),

@@ -31,6 +31,9 @@ struct IntegrateProperties {
     bool EmailScreen = false;
 };
 
+// The properties the main window opens the dialog with: every view but E-mail can be chosen.
+IntegrateProperties mainWindowProperties(const QIcon& icon);
+
 // Adds and removes the program's toolbar button and Tools-menu entry in ACT!'s views as the user ticks and clears
 // boxes. ACT! shows the changes only once it has reopened its database, so Close offers to restart it.
 class frmIntegrate : public QDialog {
