@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ValueReader.h"
+
 #include "core/definition/ReportDefinition.h"
 
 #include <QList>
@@ -31,12 +33,6 @@ struct EditorValues {
     std::array<SectionValues, ReportDefinition::SectionCount> sections;
     bool summary = true;
     bool summaryBelow = true;
-};
-
-// A stored value the editor could not read; it shows the key's default instead.
-struct UnreadValue {
-    QString key;
-    QString value;
 };
 
 struct EditorReading {

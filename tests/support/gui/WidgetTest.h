@@ -3,8 +3,10 @@
 #include "support/TempEnvironment.h"
 #include "support/gui/ScriptedPlatformService.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QListWidget>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <ostream>
@@ -23,6 +25,11 @@ inline QStringList texts(const QListWidget* list, bool selectedOnly = false) {
         if (!selectedOnly || list->item(row)->isSelected())
             result.append(list->item(row)->text());
     return result;
+}
+
+// Clicks a button on its indicator: check boxes and options laid out wide take clicks on their caption only.
+inline void press(QAbstractButton* button) {
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
 }
 
 // A widget test in a temporary world of its own, with a fresh scripted platform service: every box and dialog it
