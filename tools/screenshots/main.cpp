@@ -14,6 +14,7 @@
 #include "gui/editor/frmBorder.h"
 #include "gui/editor/frmReportSettings.h"
 #include "gui/editor/frmSubTotalOptions.h"
+#include "gui/integration/frmIntegrate.h"
 #include "gui/library/frmNew.h"
 #include "gui/library/frmRename.h"
 #include "gui/library/frmReportList.h"
@@ -21,6 +22,7 @@
 #include "standin/StandinBackend.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -78,6 +80,13 @@ int main(int argc, char* argv[]) {
     saved &= save(templateFolder, folder);
     gui::frmAbout about(core::ProductName, mainWindow.windowIcon(), &mainWindow);
     saved &= save(about, folder);
+    // Integrated with the Contacts and Contact List toolbars and the Contacts menu (in the private ACT! state).
+    gui::frmIntegrate integrate(backend, gui::mainWindowProperties(mainWindow.windowIcon()), &mainWindow);
+    if (!integrate.Form_Load())
+        return 1;
+    for (const int box : {0, 1, 6})
+        integrate.findChild<QCheckBox*>(QStringLiteral("chkScreen(%1)").arg(box))->click();
+    saved &= save(integrate, folder);
 
     const core::ReportLibrary library(core::reportFolderPath(core::storedReportFolder(store)), core::programFolder(),
                                       core::OutputType::ExcelReport);
