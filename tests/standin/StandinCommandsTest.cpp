@@ -163,7 +163,8 @@ TEST(StandinCommands, TheBinaryRunsInItsFolderAndLeavesNoDatabaseWhenInterrupted
     process.start(testing_support::binary(u"act-standin"_s),
                   {u"new"_s, folder + u"/big.actdb"_s, u"--sample"_s, u"50000000"_s});
     ASSERT_TRUE(process.waitForStarted());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !folderEntries(folder).isEmpty(); }));
+    // A loaded machine may take seconds to start the binary.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !folderEntries(folder).isEmpty(); }, 30000));
     process.terminate();
     ASSERT_TRUE(process.waitForFinished(10000));
     EXPECT_EQ(process.exitStatus(), QProcess::CrashExit);
