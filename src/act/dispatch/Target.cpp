@@ -18,7 +18,10 @@ Error named(const std::string& member, const Error& error) {
     return {error.number, member + ": " + error.description};
 }
 
+// As late binding writes a number: whole numbers below 10^15 in full, others in the shortest exact form.
 std::string numberText(double value) {
+    if (std::trunc(value) == value && std::abs(value) < 1e15)
+        return std::to_string(static_cast<long long>(value));
     char buffer[32];
     const auto written = std::to_chars(buffer, buffer + sizeof buffer, value);
     return std::string(buffer, written.ptr);
@@ -115,7 +118,7 @@ std::string nameOf(const Target::Member& member) {
 
 Result<Value> Target::call(const Member& member, const std::vector<Value>& arguments) const {
     if (!m_object)
-        return named(nameOf(member), m_failure);
+        return m_failure;
     Result<Value> answer = std::visit([&](const auto& key) { return m_object->Call(key, arguments); }, member);
     return answer ? std::move(answer) : named(nameOf(member), answer.error());
 }
@@ -148,7 +151,7 @@ Result<Target> Target::object(const Member& member, const std::vector<Value>& ar
 
 Result<std::unique_ptr<Subscription>> Target::subscribe(const std::string& event, std::function<void()> handler) const {
     if (!m_object)
-        return named(event, m_failure);
+        return m_failure;
     Result<std::unique_ptr<Subscription>> subscribed = m_object->Subscribe(event, std::move(handler));
     return subscribed ? std::move(subscribed) : named(event, subscribed.error());
 }

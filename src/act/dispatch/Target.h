@@ -8,7 +8,7 @@
 
 namespace act::dispatch {
 
-// One of ACT!'s objects, or why there is none (it could not be made); then every call answers that reason. Each
+// One of ACT!'s objects, or why there is none (it could not be made); then every call answers that reason, which names the object. Each
 // failing call names its member before ACT!'s description, and each answer is converted as late binding would,
 // refusing what no conversion makes sound (a number from "abc", no value where a number is relied on).
 class Target {
