@@ -38,17 +38,19 @@ std::string systemText(HRESULT result) {
 } // namespace
 
 Error errorFrom(HRESULT result, EXCEPINFO& exception) {
-    if (result != DISP_E_EXCEPTION)
-        return errorFrom(result);
-    if (exception.pfnDeferredFillIn)
+    if (result == DISP_E_EXCEPTION && exception.pfnDeferredFillIn)
         exception.pfnDeferredFillIn(&exception);
-    const long number = exception.scode != 0 ? exception.scode : exception.wCode;
-    std::string description = fromBstr(exception.bstrDescription);
+    const long number = exception.scode != 0 ? exception.scode : exception.wCode != 0 ? exception.wCode : result;
+    const std::string description = fromBstr(exception.bstrDescription);
+    const Error error = result != DISP_E_EXCEPTION ? errorFrom(result)
+                        : description.empty()      ? errorFrom(number)
+                                                   : Error{number, description};
+    // An object may fill the exception in and still answer another failure: its strings are ours to free either way.
     SysFreeString(exception.bstrSource);
     SysFreeString(exception.bstrDescription);
     SysFreeString(exception.bstrHelpFile);
     exception = EXCEPINFO{};
-    return {number, description.empty() ? systemText(number) : description};
+    return error;
 }
 
 Error errorFrom(HRESULT result) {

@@ -29,6 +29,15 @@ public:
     Counted() { ++liveObjects; }
     virtual ~Counted() { --liveObjects; }
     ULONG references = 1;
+
+protected:
+    ULONG added() { return ++references; }
+    ULONG released() {
+        const ULONG left = --references;
+        if (left == 0)
+            delete this;
+        return left;
+    }
 };
 
 // A type description: the class (one default source interface) or that event interface (one event).
@@ -40,13 +49,8 @@ public:
         *out = IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_ITypeInfo) ? this : nullptr;
         return *out ? (AddRef(), S_OK) : E_NOINTERFACE;
     }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++references; }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const ULONG left = --references;
-        if (left == 0)
-            delete this;
-        return left;
-    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return added(); }
+    ULONG STDMETHODCALLTYPE Release() override { return released(); }
     HRESULT STDMETHODCALLTYPE GetTypeAttr(TYPEATTR** attributes) override {
         *attributes = new TYPEATTR{};
         (*attributes)->guid = m_isClass ? IID_NULL : EventsId;
@@ -139,13 +143,8 @@ public:
             *out = nullptr;
         return *out ? (AddRef(), S_OK) : E_NOINTERFACE;
     }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++references; }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const ULONG left = --references;
-        if (left == 0)
-            delete this;
-        return left;
-    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return added(); }
+    ULONG STDMETHODCALLTYPE Release() override { return released(); }
 
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
         *count = 0;
