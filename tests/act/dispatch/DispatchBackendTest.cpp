@@ -26,68 +26,11 @@ struct Acting : testing::Test {
     std::shared_ptr<ScriptedDispatcher> act = std::make_shared<ScriptedDispatcher>();
     act::dispatch::DispatchBackend backend{act};
 
-    // ACT! as it answers a program that connects.
-    void scriptConnection() {
-        act->answer("ACTOLE.APPOBJECT.Views", {act->object("views")});
-        act->answer("views.Create", {act->object("contact view")});
-        for (const char* table : {"ListTable", "Contact", "Users", "Sales", "Group"})
-            act->answer(std::string("ACTOLE.DATABASE.") + table, {act->object(table)});
-        act->answer("Contact.Fields", {act->object("fields")});
-    }
     std::vector<std::string> calls() const { return act->log->calls; }
 };
 
-TEST_F(Acting, ConnectingMakesACTsCallsInOrderAndReleasingLeavesNoObjectBehind) {
-    scriptConnection();
-    {
-        act::Result<act::Connection> made = act::Create_Database(backend, "/prog");
-        ASSERT_TRUE(made.ok()) << outcome(made.error());
-        act::Connection connection = std::move(made).value();
-        EXPECT_TRUE(connection.Release().ok());
-    }
-    EXPECT_EQ(calls(), (std::vector<std::string>{
-                           "new ACTOLE.APPOBJECT", "ACTOLE.APPOBJECT.OpenFile(\"\")", "ACTOLE.APPOBJECT.Views()",
-                           "views.Create(1,\"\")", "new ACTOLE.DATABASE", "ACTOLE.DATABASE.OpenEx(\"\")",
-                           "ACTOLE.DATABASE.ListTable()", "ACTOLE.DATABASE.Contact()", "ACTOLE.DATABASE.Users()",
-                           "ACTOLE.DATABASE.Sales()", "Contact.Fields()", "ACTOLE.DATABASE.Group()",
-                           "ACTOLE.DATABASE.PhoneFormatting(2)",
-                           "ACTOLE.APPOBJECT.SaveCurrentLookup(\"/prog/~currentLU.lku\")", "ACTOLE.DATABASE.Close()"}));
-    act->log->script.clear();
-    EXPECT_EQ(act->log->alive, 0);
-}
-
-TEST_F(Acting, AFailureOnTheWayIsReportedWithItsMemberAndReleasesWhatWasMade) {
-    const struct {
-        const char* member;
-        ScriptedDispatcher::Answer answer;
-        std::string expected;
-    } cases[] = {
-        {"new ACTOLE.APPOBJECT", act::Error{-2147221005, "Invalid class string"},
-         "error -2147221005 ACTOLE.APPOBJECT: Invalid class string"},
-        {"ACTOLE.DATABASE.OpenEx", act::Error{-2147352567, "No database is open"},
-         "error -2147352567 OpenEx: No database is open"},
-        {"ACTOLE.APPOBJECT.Views", Value(std::string("views")),
-         "error 13 Views: ACT! answered \"views\" where an object was expected"},
-        {"Contact.Fields", Value(Missing()), "error 13 Fields: ACT! answered no value where an object was expected"},
-        {"ACTOLE.APPOBJECT.SaveCurrentLookup", act::Error{70, "Permission denied"},
-         "error 70 SaveCurrentLookup: Permission denied"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.member);
-        act = std::make_shared<ScriptedDispatcher>();
-        backend = act::dispatch::DispatchBackend(act);
-        scriptConnection();
-        act->answer(c.member, {c.answer});
-        const act::Result<act::Connection> made = act::Create_Database(backend, "/prog");
-        ASSERT_FALSE(made.ok());
-        EXPECT_EQ(outcome(made.error()), c.expected);
-        act->log->script.clear();
-        EXPECT_EQ(act->log->alive, 0);
-    }
-}
-
 TEST_F(Acting, AnswersAreReadAsLateBindingReadsThemAndOddOnesAreRefused) {
-    scriptConnection();
+    act->scriptConnection();
     act::Connection connection = act::Create_Database(backend, "/prog").value();
     act::ContactTable& table = *connection.contactTable;
     act::FieldList& fields = *connection.fieldList;
@@ -98,22 +41,21 @@ TEST_F(Acting, AnswersAreReadAsLateBindingReadsThemAndOddOnesAreRefused) {
         std::function<std::string()> ask;
         std::string expected;
     } cases[] = {
+        {"ACTOLE.APPOBJECT.Views", std::string("views"),
+         [&] { return outcome(connection.application->Views().error()); },
+         mismatch + "Views: ACT! answered \"views\" where an object was expected"},
         {"Contact.Data", Missing(), [&] { return outcome(table.Data(16)); }, ""},
-        {"Contact.Data", std::int32_t(42), [&] { return outcome(table.Data(25)); }, "42"},
         {"Contact.Data", 1234.5, [&] { return outcome(table.Data(24)); }, "1234.5"},
         {"Contact.Data", true, [&] { return outcome(table.Data(203)); }, "True"},
         {"Contact.Data", std::string("Zoë Ørsted"), [&] { return outcome(table.Data(3)); }, "Zoë Ørsted"},
         {"Contact.Data", act->object("odd"), [&] { return outcome(table.Data(3)); },
          mismatch + "Data: ACT! answered an object where text was expected"},
         {"Contact.IsEOF", std::int32_t(-1), [&] { return outcome(table.IsEOF()); }, "1"},
-        {"Contact.IsEOF", std::int32_t(0), [&] { return outcome(table.IsEOF()); }, "0"},
         {"Contact.IsEOF", std::string("False"), [&] { return outcome(table.IsEOF()); }, "0"},
         {"Contact.IsEOF", Missing(), [&] { return outcome(table.IsEOF()); },
          mismatch + "IsEOF: ACT! answered no value where True or False was expected"},
-        {"fields.Count", std::int32_t(34), [&] { return outcome(fields.Count()); }, "34"},
         {"fields.Count", 34.0, [&] { return outcome(fields.Count()); }, "34"},
         {"fields.Count", std::string(" 34 "), [&] { return outcome(fields.Count()); }, "34"},
-        {"fields.Count", true, [&] { return outcome(fields.Count()); }, "-1"},
         {"fields.Count", 2.5, [&] { return outcome(fields.Count()); },
          mismatch + "Count: ACT! answered 2.5 where a whole number was expected"},
         {"fields.Count", 3e10, [&] { return outcome(fields.Count()); },
@@ -125,7 +67,6 @@ TEST_F(Acting, AnswersAreReadAsLateBindingReadsThemAndOddOnesAreRefused) {
         {"fields.Id", std::int32_t(-1), [&] { return outcome(fields.IdAt(30)); }, "-1"},
         {"fields.Id", std::int32_t(7), [&] { return outcome(fields.Exists(7)); }, "1"},
         {"fields.Id", std::int32_t(-1), [&] { return outcome(fields.Exists(7)); }, "0"},
-        {"fields.Id", std::int32_t(-1), [&] { return outcome(fields.Exists(-1)); }, "0"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.member) + " -> " + c.expected);
@@ -135,7 +76,7 @@ TEST_F(Acting, AnswersAreReadAsLateBindingReadsThemAndOddOnesAreRefused) {
 }
 
 TEST_F(Acting, MembersPassTheirArgumentsAsACTTakesThem) {
-    scriptConnection();
+    act->scriptConnection();
     act::Connection connection = act::Create_Database(backend, "/prog").value();
     act->log->calls.clear();
     act::ContactTable& table = *connection.contactTable;

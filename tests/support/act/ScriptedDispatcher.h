@@ -36,6 +36,14 @@ public:
     }
     // An answer that is another scripted object.
     Value object(const std::string& name) { return std::shared_ptr<act::dispatch::Object>(new Scripted(log, name)); }
+    // ACT!'s objects as they answer a program that connects.
+    void scriptConnection() {
+        answer("ACTOLE.APPOBJECT.Views", {object("views")});
+        answer("views.Create", {object("contact view")});
+        for (const char* table : {"ListTable", "Contact", "Users", "Sales", "Group"})
+            answer(std::string("ACTOLE.DATABASE.") + table, {object(table)});
+        answer("Contact.Fields", {object("fields")});
+    }
     // Fires an event as ACT! would; false when nobody listens.
     bool fire(const std::string& objectEvent) {
         const auto listener = log->subscribed.find(objectEvent);
