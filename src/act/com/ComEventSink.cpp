@@ -13,7 +13,6 @@ HRESULT STDMETHODCALLTYPE ComEventSink::QueryInterface(REFIID iid, void** object
     return S_OK;
 }
 
-// Events arrive on the apartment's own thread, so the count needs no atomics.
 ULONG STDMETHODCALLTYPE ComEventSink::AddRef() {
     return ++m_references;
 }

@@ -8,6 +8,7 @@
 #include <oaidl.h>
 #include <ocidl.h>
 
+#include <atomic>
 #include <functional>
 #include <memory>
 
@@ -38,7 +39,8 @@ public:
 private:
     ~ComEventSink() = default;
 
-    ULONG m_references = 1;
+    // Atomic: a thread that entered a multithreaded apartment before us gets events on COM's own threads.
+    std::atomic<ULONG> m_references = 1;
     IID m_events;
     DISPID m_event;
     std::function<void()> m_handler;

@@ -8,9 +8,10 @@
 
 namespace act::dispatch {
 
-// One of ACT!'s objects, or why there is none (it could not be made); then every call answers that reason, which names the object. Each
-// failing call names its member before ACT!'s description, and each answer is converted as late binding would,
-// refusing what no conversion makes sound (a number from "abc", no value where a number is relied on).
+// One of ACT!'s objects, or why there is none (it could not be made, and the reason names it); then every call
+// answers that reason. Each failing call names its member before ACT!'s description, and each answer is converted
+// as late binding would, refusing what no conversion makes sound (a number from "abc", no value where a number is
+// relied on).
 class Target {
 public:
     explicit Target(std::shared_ptr<Object> object) : m_object(std::move(object)) {}
