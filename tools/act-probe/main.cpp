@@ -86,8 +86,22 @@ act::Status printContacts(act::ContactTable& table, int nameField) {
     return {};
 }
 
-int probe(act::Backend& backend) {
+// Runs this thread's message loop, through which COM delivers ACT!'s events, until ACT!'s user closes ACT!.
+act::Status waitForClose(act::EventControl& events, const bool& closing) {
+    std::printf("\nWaiting until ACT!'s user closes ACT!...\n");
+    MSG message;
+    while (!closing && GetMessageW(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    std::printf("ACT! announced OnActUserWantsToClose.\n");
+    return events.AcknowledgeClose();
+}
+
+int probe(act::Backend& backend, bool watchClose) {
     const std::unique_ptr<act::EventControl> events = backend.CreateEventControl();
+    bool closing = false;
+    events->setOnActUserWantsToClose([&closing] { closing = true; });
     const act::Result<int> state = events->ConnectionState(0);
     if (!state)
         return failed(state.error());
@@ -113,6 +127,9 @@ int probe(act::Backend& backend) {
         return failed(users.error());
     if (const act::Status contacts = printContacts(*connection.contactTable, nameField.value()); !contacts)
         return failed(contacts.error());
+    if (watchClose)
+        if (const act::Status acknowledged = waitForClose(*events, closing); !acknowledged)
+            return failed(acknowledged.error());
     if (const act::Status released = connection.Release(); !released)
         return failed(released.error());
     return 0;
@@ -120,8 +137,13 @@ int probe(act::Backend& backend) {
 
 } // namespace
 
-int main() {
+int main(int argc, char** argv) {
     SetConsoleOutputCP(CP_UTF8);
+    const bool watchClose = argc == 2 && std::string(argv[1]) == "--wait-for-close";
+    if (argc > 1 && !watchClose) {
+        std::fprintf(stderr, "usage: act-probe [--wait-for-close]\n");
+        return 2;
+    }
     act::dispatch::DispatchBackend backend(std::make_shared<act::com::ComDispatcher>());
-    return probe(backend);
+    return probe(backend, watchClose);
 }
