@@ -65,6 +65,7 @@ TEST_F(Acting, AnswersAreReadAsLateBindingReadsThemAndOddOnesAreRefused) {
         {"fields.Count", Missing(), [&] { return outcome(fields.Count()); },
          mismatch + "Count: ACT! answered no value where a whole number was expected"},
         {"fields.Id", std::int32_t(-1), [&] { return outcome(fields.IdAt(30)); }, "-1"},
+        {"Users.Count", std::int32_t(0), [&] { return outcome(connection.usersTable->Count()); }, "0"},
         {"fields.Id", std::int32_t(7), [&] { return outcome(fields.Exists(7)); }, "1"},
         {"fields.Id", std::int32_t(-1), [&] { return outcome(fields.Exists(7)); }, "0"},
     };
