@@ -28,10 +28,7 @@ using testing::HasSubstr;
 
 namespace {
 
-struct Outcome {
-    int exitCode = -1;
-    std::string err;
-};
+using Outcome = testing_support::ProgramOutput;
 
 // Three contacts, two managed, over five users; reports in the program folder's Templates.
 class TallivoRun : public ::testing::Test {
@@ -69,12 +66,7 @@ protected:
                                                 QByteArray(lines).replace(';', "\r\n") + "\r\n"));
     }
 
-    Outcome run(const QStringList& arguments) const {
-        QProcess process;
-        process.start(testing_support::binary(u"tallivo-run"_s), arguments);
-        EXPECT_TRUE(process.waitForFinished(60000));
-        return {process.exitCode(), process.readAllStandardError().toStdString()};
-    }
+    Outcome run(const QStringList& arguments) const { return testing_support::runBinary(u"tallivo-run"_s, arguments); }
 
     testing_support::TempEnvironment env;
 };

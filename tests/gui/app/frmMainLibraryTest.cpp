@@ -9,20 +9,13 @@
 #include <QTabWidget>
 
 using namespace Qt::StringLiterals;
+using testing_support::onDialog;
 using testing_support::readBytes;
 using testing_support::texts;
 namespace say = core::texts;
 
 namespace {
 
-// Acts on the next modal dialog once it is up.
-void onDialog(std::function<void(QDialog*)> act) {
-    QTimer::singleShot(0, qApp, [act] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        act(dialog);
-    });
-}
 void click(const QDialog* dialog, const QString& button) {
     QTest::mouseClick(dialog->findChild<QAbstractButton*>(button), Qt::LeftButton);
 }

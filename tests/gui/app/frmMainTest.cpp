@@ -29,11 +29,6 @@ QPoint centreOf(const QListWidget* list, int row) {
     return list->visualItemRect(list->item(row)).center();
 }
 
-// An option button takes clicks on its indicator and caption only, not on the rest of its width.
-void clickOption(QRadioButton* option) {
-    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
-}
-
 class StartupTest : public testing_support::MainWindowFixture {
 protected:
     // Whether the output and the report and manager options shown are these, with the users enabled for a manager.
@@ -180,9 +175,7 @@ TEST_F(ShutdownTest, CloseRequestFromActSavesAndEnds) {
 TEST_F(ShutdownTest, CloseRequestWhileADialogIsOpenWaitsForTheDialog) {
     start();
     bool waited = false;
-    QTimer::singleShot(0, window.get(), [&] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        ASSERT_NE(dialog, nullptr);
+    testing_support::onDialog([&](QDialog* dialog) {
         waited = closeRequestWaits();
         dialog->close();
     });
@@ -280,11 +273,11 @@ TEST_F(MenusTest, ManagerFilterEnablesTheUsersAndAllUsersClearsThem) {
     child<QTabWidget>(u"mstSSTab"_s)->setCurrentIndex(1);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     QCoreApplication::processEvents();
-    clickOption(child<QRadioButton>(u"optManagedby(1)"_s));
+    testing_support::press(child<QRadioButton>(u"optManagedby(1)"_s));
     EXPECT_TRUE(users->isEnabled());
     QTest::mouseClick(users->viewport(), Qt::LeftButton, {}, centreOf(users, 3));
     EXPECT_EQ(texts(users, true), QStringList{u"Dana Reyes"_s});
-    clickOption(child<QRadioButton>(u"optManagedby(0)"_s));
+    testing_support::press(child<QRadioButton>(u"optManagedby(0)"_s));
     EXPECT_FALSE(users->isEnabled());
     EXPECT_TRUE(texts(users, true).isEmpty());
     // Closing with no user selected keeps the stored users.
@@ -299,9 +292,7 @@ TEST_F(MenusTest, ANewTemplateFolderListsItsReportsAtTheNextOutputSwitch) {
     start();
     platform.expectFolder(other);
     platform.expectMessage(u"You need to restart the program for the changes to take effect."_s);
-    QTimer::singleShot(0, window.get(), [] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        ASSERT_NE(dialog, nullptr);
+    testing_support::onDialog([](QDialog* dialog) {
         QTest::mouseClick(dialog->findChild<QPushButton*>(u"cmdBrowse"_s), Qt::LeftButton);
         QTest::mouseClick(dialog->findChild<QPushButton*>(u"cmdOK"_s), Qt::LeftButton);
     });

@@ -10,7 +10,6 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
-#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
@@ -268,15 +267,11 @@ TEST_F(EditorTest, TheColumnBoxTakesTwoLettersHoweverTheyComeAndCloseRefusesACel
     column->clear();
     QTest::keyClicks(column, u"b[1`cd"_s);
     EXPECT_EQ(column->text(), u"BC"_s);
-    const auto paste = [column](const QString& text) {
-        QGuiApplication::clipboard()->setText(text);
-        QTest::keyClick(column, Qt::Key_V, Qt::ControlModifier);
-    };
     for (const QString& refused : {u"x"_s, u"1"_s})
-        paste(refused);
+        testing_support::paste(column, refused);
     QTest::keyClick(column, Qt::Key_Backspace);
     QTest::keyClick(column, Qt::Key_Home);
-    paste(u"x"_s);
+    testing_support::paste(column, u"x"_s);
     QTest::keyClick(column, Qt::Key_Delete);
     EXPECT_EQ(column->text(), u"X"_s);
 

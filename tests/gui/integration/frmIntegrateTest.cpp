@@ -30,20 +30,12 @@ const AuxState Integrated{{"registered", "1"},
                           {"menu.5", "1"}};
 
 void setAux(const AuxState& values) {
-    const auto written = standin::StateFile().update([&](standin::StateData& data) {
-        for (const auto& [key, value] : values)
-            data.set(standin::StateData::Aux, key, value);
-    });
-    ASSERT_TRUE(written.ok());
+    testing_support::setStandinState(values, standin::StateData::Aux);
 }
 
 // The stand-in's [aux] section.
 AuxState aux() {
-    AuxState values;
-    const auto state = standin::StateFile().read();
-    for (const std::string& key : state.value().keys(standin::StateData::Aux))
-        values[key] = state.value().value(standin::StateData::Aux, key);
-    return values;
+    return standin::StateFile().read().value().sections().at(standin::StateData::Aux);
 }
 
 class IntegrateTest : public testing_support::MainWindowFixture {
@@ -69,9 +61,7 @@ protected:
     }
     QCheckBox* box(int index) const { return control<QCheckBox>(u"chkScreen"_s, index); }
     // Clicks a box on its indicator, or its label.
-    void toggle(int index) const {
-        QTest::mouseClick(box(index), Qt::LeftButton, {}, QPoint(6, box(index)->height() / 2));
-    }
+    void toggle(int index) const { testing_support::press(box(index)); }
     void clickLabel(int index) const { QTest::mouseClick(control(u"lblScreen"_s, index), Qt::LeftButton); }
     void press(const QString& button) const { QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton); }
     QList<int> ticked() const {
