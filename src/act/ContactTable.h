@@ -23,7 +23,8 @@ public:
     virtual Result<std::string> Data(int fieldId) = 0;
     // Restricts the walk to the records of a lookup file, in table order.
     virtual Status LoadLookupQuery(const std::string& lookupFile) = 0;
-    // Lifts the lookup restriction: the walk covers every contact again.
+    // Lifts the lookup restriction: the walk covers every contact again. Ours, not ACT!'s: over ACT!'s own objects
+    // it calls nothing, since ACT!'s walk already covers what its contact table holds.
     virtual Status LookupAll() = 0;
     virtual Result<std::shared_ptr<FieldList>> Fields() = 0;
 };

@@ -30,18 +30,19 @@ TEST(StandinApplication, SavesTheLookupThatIsCurrentInTheStandinAndNothingWhenIt
     };
     for (const auto& [current, expected] : cases) {
         SCOPED_TRACE(current.toStdString());
-        setState({{"lookup", current.isNull() ? "" : writeFile(env.path(u"now.lku"_s), current).toStdString()}});
+        setStandinState({{"lookup", current.isNull() ? "" : writeFile(env.path(u"now.lku"_s), current).toStdString()}});
         const long error = errorOf(application.SaveCurrentLookup(saved.toStdString()));
         EXPECT_EQ(error, expected.isNull() ? code(ErrorCode::LookupUnreadable) : 0);
         EXPECT_EQ(readBytes(saved), expected.isNull() ? all : expected);
     }
-    setState({{"lookup", env.path(u"gone.lku"_s).toStdString()}});
+    setStandinState({{"lookup", env.path(u"gone.lku"_s).toStdString()}});
     EXPECT_EQ(errorOf(application.SaveCurrentLookup(saved.toStdString())), code(ErrorCode::LookupUnreadable));
-    setState({{"lookup", ""}});
+    setStandinState({{"lookup", ""}});
     EXPECT_EQ(errorOf(application.SaveCurrentLookup(env.root().toStdString())), code(ErrorCode::WriteFailed));
     // A disk that fills while the lookup is saved leaves the previous lookup.
-    setState({{"lookup",
-               writeFile(env.path(u"now.lku"_s), "ACT-STANDIN-LOOKUP 1\n" + QByteArray(4000, 'A')).toStdString()}});
+    setStandinState(
+        {{"lookup",
+          writeFile(env.path(u"now.lku"_s), "ACT-STANDIN-LOOKUP 1\n" + QByteArray(4000, 'A')).toStdString()}});
     {
         const testing_support::FileSizeLimit full(1000);
         EXPECT_EQ(errorOf(application.SaveCurrentLookup(saved.toStdString())), code(ErrorCode::WriteFailed));
@@ -51,12 +52,12 @@ TEST(StandinApplication, SavesTheLookupThatIsCurrentInTheStandinAndNothingWhenIt
 
 TEST(StandinApplication, Command150ClosesTheOpenDatabaseAndNothingElse) {
     TempEnvironment env;
-    setState({{"running", "1"}, {"database", "/a.actdb"}, {"current", "ID0000000001"}, {"lookup", "/a.lku"}});
+    setStandinState({{"running", "1"}, {"database", "/a.actdb"}, {"current", "ID0000000001"}, {"lookup", "/a.lku"}});
     StandinApplication application(StateFile(), false);
     for (int command : {0, 149, 151})
         EXPECT_EQ(errorOf(application.Command(command)), code(ErrorCode::UnknownCommand)) << command;
     EXPECT_EQ(errorOf(application.OpenFile("/a.actdb")), code(ErrorCode::DatabaseUnavailable));
-    EXPECT_EQ(state("database"), "/a.actdb");
+    EXPECT_EQ(standinState("database"), "/a.actdb");
     ASSERT_TRUE(application.Command(150).ok());
     EXPECT_EQ(run({u"status"_s}).out, "running=1\ndatabase=\ncurrent=\nlookup=\nclose_request=0\n");
 }
@@ -70,24 +71,24 @@ TEST(StandinBackend, ConnectsToTheStandinsDatabaseAndIsAClientOnlyWhileConnected
     for (bool registerClient : {false, true}) {
         SCOPED_TRACE(registerClient);
         standin::StandinBackend backend({.registerClient = registerClient});
-        setState({{"running", "1"}, {"database", ""}, {"close_request", "3"}});
+        setStandinState({{"running", "1"}, {"database", ""}, {"close_request", "3"}});
         EXPECT_EQ(errorOf(act::Create_Database(backend, program)), code(ErrorCode::NoDatabaseOpen));
-        EXPECT_EQ(state(client, "none"), "none");
+        EXPECT_EQ(standinState(client, "none"), "none");
 
-        setState({{"database", database}});
+        setStandinState({{"database", database}});
         act::Result<act::Connection> created = act::Create_Database(backend, program);
         ASSERT_TRUE(created.ok()) << created.error().description;
         act::Connection connection = std::move(created).value();
-        EXPECT_EQ(state(client, "none"), registerClient ? "3" : "none");
+        EXPECT_EQ(standinState(client, "none"), registerClient ? "3" : "none");
         EXPECT_EQ(walk(*connection.contactTable), ids);
         EXPECT_EQ(readBytes(QString::fromStdString(program + "/" + act::CurrentLookupFileName)),
                   "ACT-STANDIN-LOOKUP 1\nALL\n");
         // The contact view reads the current contact anew on every call.
         for (const std::string id : {"ID0000000001", ""}) {
-            setState({{"current", id}});
+            setStandinState({{"current", id}});
             EXPECT_EQ(connection.contactView->GetCurrentId().value(), id);
         }
         ASSERT_TRUE(connection.Release().ok());
-        EXPECT_EQ(state(client, "none"), "none");
+        EXPECT_EQ(standinState(client, "none"), "none");
     }
 }

@@ -19,14 +19,14 @@ TEST(StandinDatabase, OpenExWithoutAPathOpensTheDatabaseOpenInTheStandin) {
         {{{"running", "1"}, {"database", corrupt}}, ErrorCode::DatabaseUnavailable},
     };
     for (const auto& [values, error] : cases) {
-        setState(values);
+        setStandinState(values);
         const act::Status opened = standin::StandinDatabase().OpenEx("");
         EXPECT_EQ(errorOf(opened), code(error)) << (values.empty() ? "" : values.at("database"));
         // The reason names the file that could not be opened.
         EXPECT_TRUE(error != ErrorCode::DatabaseUnavailable ||
                     opened.error().description.find(values.at("database")) != std::string::npos);
     }
-    setState({{"running", "1"}, {"database", good}});
+    setStandinState({{"running", "1"}, {"database", good}});
     standin::StandinDatabase database;
     ASSERT_TRUE(database.OpenEx("").ok());
     EXPECT_EQ(database.GetDatabasePath().value(), good);
@@ -38,13 +38,13 @@ TEST(StandinDatabase, KeepsWorkingOnItsOwnDatabaseWhateverTheStandinDoes) {
     TempEnvironment env;
     const Rows ids = {"ID000000000A", "ID000000000B"};
     const std::string first = createDatabase(env, u"first.actdb"_s, ids);
-    setState({{"running", "1"}, {"database", first}});
+    setStandinState({{"running", "1"}, {"database", first}});
     auto database = std::make_shared<standin::StandinDatabase>();
     ASSERT_TRUE(database->OpenEx("").ok());
     const auto table = database->Contact().value();
     const auto users = database->Users().value();
 
-    setState({{"database", createDatabase(env, u"second.actdb"_s, {"ID000000000C"})}});
+    setStandinState({{"database", createDatabase(env, u"second.actdb"_s, {"ID000000000C"})}});
     EXPECT_EQ(walk(*table), ids);
     ASSERT_TRUE(standin::StandinApplication(standin::StateFile(), false).Command(150).ok());
     EXPECT_EQ(walk(*table), ids);

@@ -18,7 +18,7 @@ TEST(StandinEventControl, AnswersTheConnectionQueries) {
     const std::pair<std::map<std::string, std::string>, int> cases[] = {
         {{{"running", "1"}}, 0}, {{{"database", "/x.actdb"}}, 1}, {{{"running", "0"}}, 0}};
     for (const auto& [values, connected] : cases) {
-        setState(values);
+        setStandinState(values);
         EXPECT_EQ(control.ConnectionState(0).value(), connected) << values.begin()->first;
     }
     breakState(env);
@@ -28,7 +28,7 @@ TEST(StandinEventControl, AnswersTheConnectionQueries) {
 
 TEST(StandinEventControl, FiresOnceForEachNewRequestWithinASecondOfAQuitFromAnotherProcess) {
     TempEnvironment env;
-    setState({{"running", "1"}, {"database", env.path(u"any.actdb"_s).toStdString()}, {"close_request", "7"}});
+    setStandinState({{"running", "1"}, {"database", env.path(u"any.actdb"_s).toStdString()}, {"close_request", "7"}});
     ASSERT_TRUE(standin::clients::registerClient(standin::StateFile(), standin::clients::currentProcessId()).ok());
     standin::StandinEventControl control;
     QElapsedTimer sinceQuit;
@@ -49,9 +49,11 @@ TEST(StandinEventControl, FiresOnceForEachNewRequestWithinASecondOfAQuitFromAnot
     EXPECT_LT(fired[0], 1000);
     // Acknowledged at once, so quit did not sit out its five seconds.
     EXPECT_LT(sinceQuit.elapsed(), 3000);
-    EXPECT_EQ(state("running") + "," + state("client." + std::to_string(standin::clients::currentProcessId())), "0,8");
+    EXPECT_EQ(standinState("running") + "," +
+                  standinState("client." + std::to_string(standin::clients::currentProcessId())),
+              "0,8");
 
     EXPECT_FALSE(QTest::qWaitFor([&] { return fired.size() > 1; }, 500));
-    setState({{"close_request", "9"}});
+    setStandinState({{"close_request", "9"}});
     EXPECT_TRUE(QTest::qWaitFor([&] { return fired.size() == 2; }, 1000));
 }

@@ -8,6 +8,7 @@
 #include "standin/StandinError.h"
 #include "standin/StateFile.h"
 #include "support/TempEnvironment.h"
+#include "support/standin/StandinFixtures.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,13 +21,12 @@ namespace standin_test {
 
 using namespace Qt::StringLiterals;
 using testing_support::readBytes;
+using testing_support::setStandinState;
+using testing_support::standinState;
 using testing_support::TempEnvironment;
 using Rows = std::vector<std::string>;
 
-struct Output {
-    int exitCode = -1;
-    std::string out, err;
-};
+using Output = testing_support::ProgramOutput;
 
 // Runs an act-standin command line in this process.
 inline Output run(const QStringList& arguments) {
@@ -77,20 +77,6 @@ inline Rows walk(act::ContactTable& table, const char* from = nullptr) {
          moved.ok() && !table.IsEOF().value() && ids.size() <= 1000; moved = table.MoveNext())
         ids.push_back(table.Data(1).value());
     return ids;
-}
-
-// Sets keys of the state file's [standin] section.
-inline void setState(const std::map<std::string, std::string>& values) {
-    ASSERT_TRUE(standin::StateFile()
-                    .update([&](standin::StateData& data) {
-                        for (const auto& [key, value] : values)
-                            data.set(standin::StateData::Standin, key, value);
-                    })
-                    .ok());
-}
-
-inline std::string state(const std::string& key, const std::string& fallback = {}) {
-    return standin::StateFile().read().value().value(standin::StateData::Standin, key, fallback);
 }
 
 // A folder in the state file's place makes it unreadable.

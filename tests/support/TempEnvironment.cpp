@@ -2,6 +2,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+
+#include <gtest/gtest.h>
 
 namespace testing_support {
 
@@ -47,6 +50,15 @@ QByteArray readBytes(const QString& path) {
 
 QString binary(const QString& name) {
     return QDir(QStringLiteral(TALLIVO_BIN_DIR)).filePath(name);
+}
+
+ProgramOutput runBinary(const QString& name, const QStringList& arguments, const QString& folder) {
+    QProcess process;
+    process.setWorkingDirectory(folder);
+    process.start(binary(name), arguments);
+    EXPECT_TRUE(process.waitForFinished(60000)) << name.toStdString();
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            process.readAllStandardOutput().toStdString(), process.readAllStandardError().toStdString()};
 }
 
 } // namespace testing_support

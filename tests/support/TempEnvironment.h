@@ -2,10 +2,12 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <csignal>
 #include <map>
+#include <string>
 
 #include <sys/resource.h>
 
@@ -61,5 +63,12 @@ QByteArray readBytes(const QString& path);
 
 // Path of one of our executables in the build tree.
 QString binary(const QString& name);
+
+struct ProgramOutput {
+    int exitCode = -1; // -1 for a crash
+    std::string out, err;
+};
+// Runs one of our executables to its end, in folder when one is given.
+ProgramOutput runBinary(const QString& name, const QStringList& arguments, const QString& folder = {});
 
 } // namespace testing_support

@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -41,10 +40,8 @@ protected:
 
     // The exit code, and what went to stderr.
     std::pair<int, std::string> launch() const {
-        QProcess process;
-        process.start(testing_support::binary(u"tallivo-launch"_s), {program(u"LaunchIt.XLS"_s), u"--no-open"_s});
-        EXPECT_TRUE(process.waitForFinished(60000));
-        return {process.exitCode(), process.readAllStandardError().toStdString()};
+        const auto run = testing_support::runBinary(u"tallivo-launch"_s, {program(u"LaunchIt.XLS"_s), u"--no-open"_s});
+        return {run.exitCode, run.err};
     }
 
     testing_support::TempEnvironment env;

@@ -1,14 +1,20 @@
-// Renders each window of the program into a PNG named after it (the editor once a tab), for the README and for review.
+// Renders each window and dialog of the program into a PNG named after it (the editor once a tab), for the README and
+// for review.
 // Run by scripts/screenshots inside private settings, state and program folders.
 #include "act/Connection.h"
 #include "core/ProductName.h"
+#include "core/definition/DefinitionKeys.h"
 #include "core/library/ReportLibrary.h"
 #include "core/platform/ProgramFolder.h"
 #include "core/settings/SettingsStore.h"
 #include "gui/app/frmAbout.h"
 #include "gui/app/frmMain.h"
 #include "gui/common/DesktopPlatformService.h"
+#include "gui/common/FontDialog.h"
+#include "gui/editor/frmBorder.h"
 #include "gui/editor/frmReportSettings.h"
+#include "gui/editor/frmSubTotalOptions.h"
+#include "gui/integration/frmIntegrate.h"
 #include "gui/library/frmNew.h"
 #include "gui/library/frmRename.h"
 #include "gui/library/frmReportList.h"
@@ -16,6 +22,7 @@
 #include "standin/StandinBackend.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -73,6 +80,13 @@ int main(int argc, char* argv[]) {
     saved &= save(templateFolder, folder);
     gui::frmAbout about(core::ProductName, mainWindow.windowIcon(), &mainWindow);
     saved &= save(about, folder);
+    // Integrated with the Contacts and Contact List toolbars and the Contacts menu (in the private ACT! state).
+    gui::frmIntegrate integrate(backend, gui::mainWindowProperties(mainWindow.windowIcon()), &mainWindow);
+    if (!integrate.Form_Load())
+        return 1;
+    for (const int box : {0, 1, 6})
+        integrate.findChild<QCheckBox*>(QStringLiteral("chkScreen(%1)").arg(box))->click();
+    saved &= save(integrate, folder);
 
     const core::ReportLibrary library(core::reportFolderPath(core::storedReportFolder(store)), core::programFolder(),
                                       core::OutputType::ExcelReport);
@@ -99,5 +113,18 @@ int main(int argc, char* argv[]) {
         tabs->setCurrentIndex(tab);
         saved &= save(editor, folder, QStringLiteral("frmReportSettings-%1").arg(tab));
     }
+
+    // The dialogs of the sample's 1st section: its sub-total options, its title's border and font.
+    core::ReportDefinition definition = core::ReportDefinition::load(store);
+    gui::frmSubTotalOptions options(definition, *connection.value().fieldList, 0, true, &editor);
+    if (!options.Form_Load())
+        return 1;
+    saved &= save(options, folder);
+    gui::frmBorder border(definition, &editor);
+    border.sRegistry = core::keys::TitlePrefix;
+    border.Load_settings();
+    saved &= save(border, folder);
+    gui::FontDialog font(definition.title(0).font, &editor);
+    saved &= save(font, folder);
     return saved ? 0 : 1;
 }

@@ -53,6 +53,10 @@ void ReportDefinition::setValue(const QString& key, const QString& value) {
     m_values.insert(key, value);
 }
 
+void ReportDefinition::remove(const QString& key) {
+    m_values.remove(key);
+}
+
 void ReportDefinition::setFields(const QList<int>& ids, const QStringList& captions) {
     QStringList numbers;
     for (const int id : ids)
@@ -120,17 +124,36 @@ std::optional<QList<int>> ReportDefinition::fieldTypes() const {
     return wholeNumbers(value(keys::FieldTypes));
 }
 
-FontFormat ReportDefinition::font(const QString& prefix, const QString& nameKey, int section,
-                                  const FontFormat& defaults) const {
-    const auto key = [&](const QString& style) { return keys::sectionKey(prefix + style, section); };
+QString FontKeys::style(const QString& styleName) const {
+    return keys::sectionKey(prefix + styleName, section);
+}
+
+FontKeys ReportDefinition::titleFontKeys(int section) {
+    return {keys::sectionKey(keys::TitleFont, section), keys::TitleFont, section, {DefaultTypeface, true}};
+}
+
+FontKeys ReportDefinition::totalFontKeys(int section) {
+    return {
+        keys::sectionKey(keys::TotalFont + keys::FontName, section), keys::TotalFont, section, {DefaultTypeface, true}};
+}
+
+FontKeys ReportDefinition::columnFontKeys(int field, int section) {
+    const QString prefix = QString::number(field) + keys::Font;
+    FontFormat defaults;
+    defaults.size = 11;
+    return {keys::sectionKey(prefix + keys::FontName, section), prefix, section, defaults};
+}
+
+FontFormat ReportDefinition::font(const FontKeys& where) const {
+    const FontFormat& defaults = where.defaults;
     FontFormat font;
-    font.name = value(keys::sectionKey(nameKey, section), defaults.name);
-    font.bold = flag(key(keys::FontBold), defaults.bold);
-    font.italic = flag(key(keys::FontItalic), defaults.italic);
-    font.underline = flag(key(keys::FontUnderline), defaults.underline);
-    font.strikeThru = flag(key(keys::FontStrikeThru), defaults.strikeThru);
-    font.colour = definition::readColour(value(key(keys::FontColor))).value_or(defaults.colour);
-    font.size = definition::readSize(value(key(keys::FontSize))).value_or(defaults.size);
+    font.name = value(where.name, defaults.name);
+    font.bold = flag(where.style(keys::FontBold), defaults.bold);
+    font.italic = flag(where.style(keys::FontItalic), defaults.italic);
+    font.underline = flag(where.style(keys::FontUnderline), defaults.underline);
+    font.strikeThru = flag(where.style(keys::FontStrikeThru), defaults.strikeThru);
+    font.colour = definition::readColour(value(where.style(keys::FontColor))).value_or(defaults.colour);
+    font.size = definition::readSize(value(where.style(keys::FontSize))).value_or(defaults.size);
     return font;
 }
 
@@ -149,7 +172,7 @@ TitleFormat ReportDefinition::title(int section) const {
     title.emptyAfter = flag(key(keys::TitleEmptyAfter), false);
     title.borderBelow = flag(key(keys::TitleBorderBelow), true);
     title.noRepeat = flag(key(keys::NoRepeat), true);
-    title.font = font(keys::TitleFont, keys::TitleFont, section, {DefaultTypeface, true});
+    title.font = font(titleFontKeys(section));
     title.border = line(keys::TitlePrefix, section);
     return title;
 }
@@ -166,13 +189,12 @@ TotalFormat ReportDefinition::total(int section) const {
     total.emptyBefore = flag(key(keys::TotalEmptyBefore), false);
     total.emptyAfter = flag(key(keys::TotalEmptyAfter), false);
     total.border = flag(key(keys::TotalBorder), true);
-    total.font = font(keys::TotalFont, keys::TotalFont + keys::FontName, section, {DefaultTypeface, true});
+    total.font = font(totalFontKeys(section));
     total.line = line(keys::TotalPrefix, section);
     return total;
 }
 
 ColumnTotal ReportDefinition::columnTotal(int field, int section) const {
-    const QString prefix = QString::number(field);
     const int calculation = whole(keys::columnKey(field, keys::CalcType, section), ColumnTotal::None);
     ColumnTotal column;
     column.calculation = calculation >= ColumnTotal::None && calculation <= ColumnTotal::Count
@@ -180,9 +202,7 @@ ColumnTotal ReportDefinition::columnTotal(int field, int section) const {
                              : ColumnTotal::None;
     column.different = flag(keys::columnKey(field, keys::Different, section), false);
     column.lineAbove = flag(keys::columnKey(field, keys::LineAbove, section), false);
-    FontFormat defaults;
-    defaults.size = 11;
-    column.font = font(prefix + keys::Font, prefix + keys::Font + keys::FontName, section, defaults);
+    column.font = font(columnFontKeys(field, section));
     return column;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FontFormat.h"
+
 #include "core/settings/SettingsStore.h"
 
 #include <QList>
@@ -11,25 +13,23 @@
 
 namespace core {
 
-// A font of a title, a sub-total row or one of its cells. Colours are the Windows 0x00BBGGRR value.
-struct FontFormat {
-    QString name;
-    bool bold = false;
-    bool italic = false;
-    bool underline = false;
-    bool strikeThru = false;
-    int colour = 0;
-    double size = 8;
-
-    bool operator==(const FontFormat&) const = default;
-};
-
 // A line: style 0 thin, 1 medium, 2 thick, 3 double.
 struct LineFormat {
     int style = 0;
     int colour = 0;
 
     bool operator==(const LineFormat&) const = default;
+};
+
+// Where a font is kept: the typeface's key, and its styles' keys made of a prefix, a style and the section, as
+// TitleFontBold0; with the font every reader assumes for keys that are absent.
+struct FontKeys {
+    QString name;
+    QString prefix;
+    int section = 0;
+    FontFormat defaults;
+
+    QString style(const QString& styleName) const;
 };
 
 struct SortLevel {
@@ -91,6 +91,7 @@ public:
 
     QString value(const QString& key, const QString& defaultValue = QString()) const;
     void setValue(const QString& key, const QString& value);
+    void remove(const QString& key);
     bool operator==(const ReportDefinition&) const = default;
 
     // Writers, in the forms the editor writes.
@@ -121,10 +122,15 @@ public:
     TotalFormat total(int section) const;
     ColumnTotal columnTotal(int field, int section) const;
 
+    // The keys of a section's title font, a sub-total row's font and the font of a column's sub-total cell.
+    static FontKeys titleFontKeys(int section);
+    static FontKeys totalFontKeys(int section);
+    static FontKeys columnFontKeys(int field, int section);
+    FontFormat font(const FontKeys& where) const;
+
 private:
     bool flag(const QString& key, bool defaultValue) const;
     int whole(const QString& key, int defaultValue) const;
-    FontFormat font(const QString& prefix, const QString& nameKey, int section, const FontFormat& defaults) const;
     LineFormat line(const QString& prefix, int section) const;
 
     QMap<QString, QString> m_values;

@@ -2,12 +2,30 @@
 
 #include "core/definition/DefinitionKeys.h"
 
+#include <algorithm>
+
 namespace core::texts {
 
-QString unreadSettings(const QList<editor::UnreadValue>& unread, const editor::IncludedFields& columns) {
+namespace {
+
+const QString CouldNotBeRead = QStringLiteral("Some settings of this report could not be read:\r\r%1");
+
+QStringList unreadLines(const QList<editor::UnreadValue>& unread) {
     QStringList lines;
     for (const editor::UnreadValue& value : unread)
         lines.append(QStringLiteral("%1 = \"%2\": the default is shown").arg(value.key, value.value));
+    return lines;
+}
+
+} // namespace
+
+QString badCaptionColumn(int columns) {
+    return QStringLiteral("Please enter a column number from 1 to %1 in the box \"Write this caption in column :\".")
+        .arg(std::max(columns, 1));
+}
+
+QString unreadSettings(const QList<editor::UnreadValue>& unread, const editor::IncludedFields& columns) {
+    QStringList lines = unreadLines(unread);
     for (const QString& piece : columns.notNumbers)
         lines.append(
             QStringLiteral("%1: \"%2\" is not a field number and is left out").arg(keys::FieldsIncluded, piece));
@@ -18,8 +36,11 @@ QString unreadSettings(const QList<editor::UnreadValue>& unread, const editor::I
                          .arg(editor::unknownFieldLabel(id)));
     if (lines.isEmpty())
         return {};
-    return QStringLiteral("Some settings of this report could not be read:\r\r%1\r\rClose saves what the window shows.")
-        .arg(lines.join(u'\r'));
+    return CouldNotBeRead.arg(lines.join(u'\r')) + QStringLiteral("\r\rClose saves what the window shows.");
+}
+
+QString unreadInDialog(const QList<editor::UnreadValue>& unread) {
+    return unread.isEmpty() ? QString() : CouldNotBeRead.arg(unreadLines(unread).join(u'\r'));
 }
 
 } // namespace core::texts

@@ -7,41 +7,16 @@
 
 namespace core::editor {
 
-namespace {
-
-// Reads the flags of one definition, noting each stored value that is no flag.
-class FlagReader {
-public:
-    FlagReader(const ReportDefinition& definition, QList<UnreadValue>& unread)
-        : m_definition(definition), m_unread(unread) {}
-
-    bool operator()(const QString& key, bool defaultValue) const {
-        const QString text = m_definition.value(key);
-        if (text.isNull())
-            return defaultValue;
-        const std::optional<bool> flag = definition::readFlag(text);
-        if (!flag)
-            m_unread.append({key, text});
-        return flag.value_or(defaultValue);
-    }
-    bool operator()(const QString& name, int section, bool defaultValue) const {
-        return (*this)(keys::sectionKey(name, section), defaultValue);
-    }
-
-private:
-    const ReportDefinition& m_definition;
-    QList<UnreadValue>& m_unread;
-};
-
-} // namespace
-
 EditorReading readEditorValues(const ReportDefinition& definition, bool withHeader) {
     EditorReading reading;
     EditorValues& values = reading.values;
-    const FlagReader flag(definition, reading.unread);
+    ValueReader reader(definition);
+    const auto flag = [&reader](const QString& name, int section, bool defaultValue) {
+        return reader.flag(keys::sectionKey(name, section), defaultValue);
+    };
     values.topLeftColumn = definition.value(keys::TopLeftCol, QStringLiteral("A"));
     values.topLeftRow = definition.value(keys::TopLeftRow, QStringLiteral("1"));
-    values.header = withHeader && flag(keys::Header, false);
+    values.header = withHeader && reader.flag(keys::Header, false);
     // The order of the window's opening: the sub-total before the title.
     for (int n = 0; n < ReportDefinition::SectionCount; ++n) {
         SectionValues& section = values.sections[static_cast<std::size_t>(n)];
@@ -59,6 +34,7 @@ EditorReading readEditorValues(const ReportDefinition& definition, bool withHead
     }
     values.summary = flag(keys::Totals, ReportDefinition::Summary, true);
     values.summaryBelow = flag(keys::TotalPos, ReportDefinition::Summary, true);
+    reading.unread = reader.unread();
     return reading;
 }
 

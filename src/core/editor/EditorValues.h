@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ValueReader.h"
+
 #include "core/definition/ReportDefinition.h"
 
 #include <QList>
@@ -35,12 +37,6 @@ struct EditorValues {
     bool summaryBelow = true;
 
     bool operator==(const EditorValues&) const = default;
-};
-
-// A stored value the editor could not read; it shows the key's default instead.
-struct UnreadValue {
-    QString key;
-    QString value;
 };
 
 struct EditorReading {

@@ -1,5 +1,7 @@
 #include "MainWindowControls.h"
 
+#include "gui/common/ControlNames.h"
+
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QMainWindow>
@@ -9,11 +11,6 @@
 namespace gui {
 
 namespace {
-
-template <typename T> T* named(T* object, const QString& name) {
-    object->setObjectName(name);
-    return object;
-}
 
 QAction* entry(QMenu* menu, const char* name, const QString& caption) {
     QAction* action = menu->addAction(caption);

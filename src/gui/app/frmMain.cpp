@@ -14,6 +14,7 @@
 #include "core/startup/ActStartupCheck.h"
 #include "gui/common/ErrorBox.h"
 #include "gui/common/ListHelpers.h"
+#include "gui/integration/frmIntegrate.h"
 #include "gui/library/frmTemplateFolder.h"
 
 #include <QApplication>
@@ -33,6 +34,8 @@ constexpr int CloseCheckIntervalMs = 100;
 constexpr int TickIntervalMs = 1000;
 constexpr int TicksToEnd = 2;
 const QString ExcelReportText = QStringLiteral("Excel Report");
+const QString DatabaseNotReopened = QStringLiteral(
+    "ACT! has closed the database %1 and could not be made to reopen it. Please open it in ACT! yourself.");
 
 // An option button set as a stored value would set it: true chooses it, false clears it.
 void setOption(QRadioButton* button, bool chosen) {
@@ -85,6 +88,7 @@ void frmMain::connectHandlers() {
                 optmanagedby_Click(i);
         });
     connect(c.mnuTemplateFolder, &QAction::triggered, this, &frmMain::mnuTemplateFolder_Click);
+    connect(c.mnuIntegrate, &QAction::triggered, this, &frmMain::mnuIntegrate_Click);
     connect(c.mnuManual, &QAction::triggered, this, &frmMain::mnuManual_Click);
     connect(c.mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
     connect(c.mnuNew, &QAction::triggered, this, &frmMain::mnuNew_Click);
@@ -217,9 +221,13 @@ void frmMain::Form_Unload() {
         ActEvent1.reset();
         return;
     }
-    if (!databasePath.empty())
-        PlatformService::instance().open(
-            {QStringLiteral("open"), QString::fromStdString(databasePath), QString(), core::programFolder(), 5});
+    if (!databasePath.empty()) {
+        const QString database = QString::fromStdString(databasePath);
+        if (!PlatformService::instance().open({QStringLiteral("open"), database, QString(), core::programFolder(), 5}))
+            // ACT! has closed the database and the program is about to end: only the user can reopen it now.
+            PlatformService::instance().message(this, {core::ProductName, DatabaseNotReopened.arg(database),
+                                                       QMessageBox::Ok, MessageIcon::Exclamation, QMessageBox::Ok});
+    }
     hide();
     m_ticks = 0;
     tmr1.start(TickIntervalMs);
@@ -389,6 +397,16 @@ void frmMain::mnuTemplateFolder_Click() {
     connect(&dialog, &frmTemplateFolder::reportFolderChanged, this,
             [this](const QString& path) { m_reportFolder = path; });
     dialog.exec();
+}
+
+void frmMain::mnuIntegrate_Click() {
+    frmIntegrate dialog(m_backend, mainWindowProperties(windowIcon()), this);
+    connect(&dialog, &frmIntegrate::restartAccepted, this, [this] {
+        setRestartFlag(true);
+        Form_Unload();
+    });
+    if (dialog.Form_Load())
+        dialog.exec();
 }
 
 void frmMain::mnuManual_Click() {

@@ -77,6 +77,7 @@ private:
     // it is not listed.
     bool refillReports(const QString& select);
     void mnuTemplateFolder_Click();
+    void mnuIntegrate_Click();
     void mnuManual_Click();
     void mnuAbout_Click();
     void tmr1_Timer();

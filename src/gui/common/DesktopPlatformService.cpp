@@ -1,11 +1,12 @@
 #include "DesktopPlatformService.h"
 
+#include "FontDialog.h"
+
 #include "core/text/LineBreaks.h"
 
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
-#include <QFontDialog>
 #include <QStandardPaths>
 
 namespace gui {
@@ -63,10 +64,9 @@ std::optional<QString> DesktopPlatformService::saveFileName(QWidget* owner, cons
     return dialog.selectedFiles().constFirst();
 }
 
-std::optional<QFont> DesktopPlatformService::chooseFont(QWidget* owner, const QFont& initial) {
-    bool ok = false;
-    const QFont font = QFontDialog::getFont(&ok, initial, owner);
-    return ok ? std::optional<QFont>(font) : std::nullopt;
+std::optional<core::FontFormat> DesktopPlatformService::chooseFont(QWidget* owner, const core::FontFormat& preset) {
+    FontDialog dialog(preset, owner);
+    return dialog.exec() == QDialog::Accepted ? std::optional(dialog.font()) : std::nullopt;
 }
 
 std::optional<QColor> DesktopPlatformService::chooseColour(QWidget* owner, const QColor& initial) {

@@ -9,7 +9,7 @@ class DesktopPlatformService : public PlatformService {
 public:
     QMessageBox::StandardButton message(QWidget* owner, const MessageRequest& request) override;
     std::optional<QString> saveFileName(QWidget* owner, const SaveFileRequest& request) override;
-    std::optional<QFont> chooseFont(QWidget* owner, const QFont& initial) override;
+    std::optional<core::FontFormat> chooseFont(QWidget* owner, const core::FontFormat& preset) override;
     std::optional<QColor> chooseColour(QWidget* owner, const QColor& initial) override;
     std::optional<QString> chooseFolder(QWidget* owner, const QString& startFolder) override;
     bool open(const core::ShellRequest& request) override;

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "core/definition/FontFormat.h"
 #include "core/platform/Shell.h"
 
 #include <QColor>
-#include <QFont>
 #include <QMessageBox>
 #include <QString>
 
@@ -40,7 +40,8 @@ public:
     virtual QMessageBox::StandardButton message(QWidget* owner, const MessageRequest& request) = 0;
     // nullopt when the user cancels.
     virtual std::optional<QString> saveFileName(QWidget* owner, const SaveFileRequest& request) = 0;
-    virtual std::optional<QFont> chooseFont(QWidget* owner, const QFont& initial) = 0;
+    // The font dialog shown on a preset; nullopt when the user cancels.
+    virtual std::optional<core::FontFormat> chooseFont(QWidget* owner, const core::FontFormat& preset) = 0;
     virtual std::optional<QColor> chooseColour(QWidget* owner, const QColor& initial) = 0;
     virtual std::optional<QString> chooseFolder(QWidget* owner, const QString& startFolder) = 0;
     virtual void endProgram(int exitCode) = 0;

@@ -1,19 +1,10 @@
 #pragma once
 
-#include <QString>
+#include "gui/common/ControlNames.h"
 
 class QRadioButton;
 
 namespace gui {
-
-// Names a control as the editor's handlers and tests know it: a name, or a name with its index, "chkTitle(0)".
-template <typename Widget> Widget* named(Widget* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
-}
-template <typename Widget> Widget* named(Widget* widget, const char* name, int index) {
-    return named(widget, QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index));
-}
 
 // Selects one of two exclusive options.
 void choose(QRadioButton* on, QRadioButton* off, bool first);

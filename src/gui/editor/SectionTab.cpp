@@ -44,12 +44,9 @@ SectionTab::SectionTab(int section, QWidget* parent)
                {"Create a sub-total for this section", "Above the section (not compatible with a title)",
                 "Below the section"}) {
     optAscending->setChecked(true);
-    optAscending->setEnabled(false);
-    optDescending->setEnabled(false);
-    // Their dialogs come with the title format and the border.
-    cmdTitleFormat->setEnabled(false);
-    cmdBorder->setEnabled(false);
+    enableControls();
     connect(cboSortOrder, &QComboBox::currentIndexChanged, this, &SectionTab::cboSortOrder_Click);
+    connect(chkBorderBelow, &QCheckBox::toggled, this, &SectionTab::enableControls);
 
     auto* sort = new QGridLayout(fraSort);
     sort->addWidget(cboSortOrder, 0, 0, 2, 1, Qt::AlignTop);
@@ -77,10 +74,12 @@ SectionTab::SectionTab(int section, QWidget* parent)
 }
 
 void SectionTab::setValues(const core::editor::SectionValues& values) {
+    // A section without a field has no groups: its boxes stay clear, unless nobody sees them.
+    const bool grouped = sortField() != 0 || !m_titleAndTotalShown;
     choose(optAscending, optDescending, !values.descending);
-    subTotal.setValues(values.totals, values.totalBelow);
+    subTotal.setValues(grouped && values.totals, values.totalBelow);
     txtTitleCaption->setText(values.titleCaption);
-    chkTitle->setChecked(values.title);
+    chkTitle->setChecked(grouped && values.title);
     chkNoRepeat->setChecked(values.noRepeat);
     chkBorderBelow->setChecked(values.borderBelow);
     chkEmptyBefore->setChecked(values.emptyBefore);
@@ -128,19 +127,30 @@ int SectionTab::sortField() const {
 }
 
 void SectionTab::hideTitleAndSubTotal() {
+    m_titleAndTotalShown = false;
     fraTitle->hide();
     subTotal.fraSubTotal->hide();
 }
 
+void SectionTab::enableControls() {
+    const bool sorted = sortField() != 0;
+    for (QWidget* control : std::initializer_list<QWidget*>{optAscending, optDescending, chkTitle, subTotal.chkTotals})
+        control->setEnabled(sorted);
+    const bool title = chkTitle->isChecked();
+    for (QWidget* control : std::initializer_list<QWidget*>{lblCaption, txtTitleCaption, chkNoRepeat, chkEmptyBefore,
+                                                            chkEmptyAfter, chkBorderBelow, cmdTitleFormat})
+        control->setEnabled(title);
+    cmdBorder->setEnabled(title && chkBorderBelow->isChecked());
+    subTotal.enable(title);
+}
+
 void SectionTab::cboSortOrder_Click() {
-    const bool none = cboSortOrder->currentIndex() <= 0;
-    optAscending->setEnabled(!none);
-    optDescending->setEnabled(!none);
     // Without a field the section has no groups to give a title or a sub-total.
-    if (none) {
+    if (sortField() == 0 && m_titleAndTotalShown) {
         chkTitle->setChecked(false);
         subTotal.chkTotals->setChecked(false);
     }
+    enableControls();
 }
 
 } // namespace gui

@@ -26,8 +26,10 @@ public:
     void Populate_SortCombo(const QList<core::editor::IncludedField>& columns, int field);
     // The sort field chosen; 0 for "_None".
     int sortField() const;
-    // A CSV report sorts and nothing more.
+    // A CSV report sorts and nothing more; its title and sub-total keep the values loaded.
     void hideTitleAndSubTotal();
+    // Availability follows the sort field and the boxes: runs after every change of them.
+    void enableControls();
 
     QGroupBox* fraSort;
     QComboBox* cboSortOrder;
@@ -47,6 +49,8 @@ public:
 
 private:
     void cboSortOrder_Click();
+
+    bool m_titleAndTotalShown = true;
 };
 
 } // namespace gui

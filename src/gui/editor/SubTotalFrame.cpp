@@ -15,10 +15,9 @@ SubTotalFrame::SubTotalFrame(const QString& frameCaption, int frameIndex, int in
       chkTotals(named(new QCheckBox(QString::fromLatin1(captions.totals)), "chkTotals", index)),
       optAbove(named(new QRadioButton(QString::fromLatin1(captions.above)), "optAbove", index)),
       optBelow(named(new QRadioButton(QString::fromLatin1(captions.below)), "optBelow", index)),
-      // Its dialog comes with the sub-total options.
       cmdOptions(named(new QPushButton(QStringLiteral("Options...")), "cmdOptions", index)) {
     optAbove->setChecked(true);
-    cmdOptions->setEnabled(false);
+    enable(false);
     auto* layout = new QGridLayout(fraSubTotal);
     layout->addWidget(chkTotals, 0, 0, 1, 2);
     layout->addWidget(optAbove, 1, 0);
@@ -38,6 +37,13 @@ bool SubTotalFrame::on() const {
 
 bool SubTotalFrame::below() const {
     return optBelow->isChecked();
+}
+
+void SubTotalFrame::enable(bool title) {
+    const bool on = chkTotals->isChecked();
+    optBelow->setEnabled(on);
+    cmdOptions->setEnabled(on);
+    optAbove->setEnabled(on && !title);
 }
 
 } // namespace gui

@@ -21,6 +21,8 @@ struct SubTotalFrame {
     void setValues(bool on, bool below);
     bool on() const;
     bool below() const;
+    // The position and the options are available while the box is ticked; "above" only without a title.
+    void enable(bool title);
 
     QGroupBox* fraSubTotal;
     QCheckBox* chkTotals;

@@ -2,6 +2,7 @@
 
 #include "DataTab.h"
 #include "EditorControls.h"
+#include "EditorDialogs.h"
 #include "FieldsTab.h"
 #include "SectionTab.h"
 
@@ -23,6 +24,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -74,6 +76,7 @@ frmReportSettings::frmReportSettings(core::SettingsStore& store, act::FieldList&
         mstSettings_Click(left);
     });
     connect(cmdClose, &QPushButton::clicked, this, &frmReportSettings::cmdClose_Click);
+    connectSections();
 
     auto* name = new QHBoxLayout;
     name->addWidget(lblReportName);
@@ -101,18 +104,14 @@ bool frmReportSettings::csv() const {
     return m_report.outputType == static_cast<int>(core::OutputType::CsvFile);
 }
 
-void frmReportSettings::say(const QString& text) {
-    PlatformService::instance().message(
-        this, {core::ProductName, text, QMessageBox::Ok, MessageIcon::Exclamation, QMessageBox::Ok});
-}
-
 bool frmReportSettings::Form_Load() {
+    const QScopedValueRollback loading(m_loading, true);
     txtReportName->setText(m_report.reportName);
     // A definition that did not load leaves another report's keys in the working copy: Close must never see them.
     const core::DefinitionLoad load =
         core::Load_DefFile(m_store, m_report.reportFolder, m_report.reportName, m_report.outputType);
     if (!load.ok()) {
-        say(core::loadProblem(load));
+        say(core::loadProblem(load), this);
         return false;
     }
     m_definition = ReportDefinition::load(m_store);
@@ -123,7 +122,8 @@ bool frmReportSettings::Form_Load() {
         data->showForCsv();
         for (const int tab : {FirstSectionTab + 1, FirstSectionTab + 2, static_cast<int>(SummaryTabIndex)})
             mstSettings->setTabEnabled(tab, false);
-        sections[0]->hideTitleAndSubTotal();
+        for (SectionTab* section : sections)
+            section->hideTitleAndSubTotal();
     }
 
     // A column list that ACT! could not label completely would lose its other columns on Close.
@@ -147,7 +147,7 @@ bool frmReportSettings::Form_Load() {
 
     m_opened = shownDefinition();
     if (const QString unread = core::texts::unreadSettings(reading.unread, columns); !unread.isEmpty())
-        say(unread);
+        say(unread, this);
     return true;
 }
 
@@ -207,7 +207,7 @@ bool frmReportSettings::Save_Sections(int section) {
 bool frmReportSettings::writeWorkingCopy() {
     if (m_definition.save(m_store))
         return true;
-    say(m_store.writeFailure());
+    say(m_store.writeFailure(), this);
     return false;
 }
 
@@ -237,7 +237,7 @@ bool frmReportSettings::cmdClose_Click() {
             core::editor::checkTopLeftCell(data->txtTopLeftCol->text(), data->txtTopLeftRow->text());
         if (problem != core::editor::CellProblem::None) {
             const bool column = problem == core::editor::CellProblem::Column;
-            say(column ? core::texts::BadTopLeftColumn : core::texts::BadTopLeftRow);
+            say(column ? core::texts::BadTopLeftColumn : core::texts::BadTopLeftRow, this);
             mstSettings->setCurrentIndex(DataTabIndex);
             GiveFocus(column ? data->txtTopLeftCol : data->txtTopLeftRow);
             return false;

@@ -52,6 +52,10 @@ public:
     // Escape and the window's close button.
     void reject() override;
 
+    // Read by the sub-total options: the sub-total's section (99 the summary) and whether it stands below.
+    int iSortIndex = 0;
+    bool bBelow = true;
+
 private:
     static constexpr int SectionCount = core::ReportDefinition::SectionCount;
     enum Tab { DataTabIndex = 0, FieldsTabIndex = 1, FirstSectionTab = 2, SummaryTabIndex = 5 };
@@ -74,8 +78,16 @@ private:
     // The definition with what the controls show; sort types as given.
     void applyControls(core::ReportDefinition& definition, const SortTypes& sortTypes) const;
     core::ReportDefinition shownDefinition() const;
-    // An exclamation box titled with the product name.
-    void say(const QString& text);
+    // The section handlers run on every change of their box, the program's too; each ends by deriving the
+    // section's availability.
+    void connectSections();
+    void chkTitle_Click(int section);
+    void chkTotals_Click(int section);
+    void cmdOptions_Click(int section);
+    void cmdTitleFormat_Click(int section);
+    void cmdBorder_Click(int section);
+    // A section's sub-total frame, or the summary's.
+    SubTotalFrame& subTotal(int section);
 
     core::SettingsStore& m_store;
     act::FieldList& m_fields;
@@ -83,6 +95,7 @@ private:
     core::ReportDefinition m_definition;
     core::ReportDefinition m_opened; // as shown when the opening ended, to tell a change
     int m_tab = DataTabIndex;
+    bool m_loading = false; // ticking a sub-total opens its options only when the user does it
 
     QLabel* lblReportName;
     QLineEdit* txtReportName;

@@ -3,6 +3,7 @@
 #include "LibraryActions.h"
 
 #include "core/library/ReportNames.h"
+#include "gui/common/ControlNames.h"
 #include "gui/common/TextBoxHelpers.h"
 
 #include <QHBoxLayout>
@@ -13,15 +14,6 @@
 #include <QVBoxLayout>
 
 namespace gui {
-
-namespace {
-
-template <typename Widget> Widget* named(Widget* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
-} // namespace
 
 NameDialog::NameDialog(const QString& objectName, const QString& caption, const QString& prompt, QWidget* parent)
     : QDialog(parent), lblNew(named(new QLabel(prompt, this), "lblNew")),

@@ -5,6 +5,7 @@
 #include "frmRename.h"
 
 #include "core/library/ReportLibrary.h"
+#include "gui/common/ControlNames.h"
 #include "gui/common/ListHelpers.h"
 #include "gui/editor/frmReportSettings.h"
 
@@ -20,11 +21,6 @@ namespace {
 
 // Error boxes name the module by its first name.
 constexpr core::Procedure OKClick{"frmCopy", "Sub", "cmdOK_Click"};
-
-template <typename Widget> Widget* named(Widget* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 struct Captions {
     const char* dialog;

@@ -4,6 +4,7 @@
 #include "core/platform/ProgramFolder.h"
 #include "core/settings/SettingsKeys.h"
 #include "core/settings/SettingsStore.h"
+#include "gui/common/ControlNames.h"
 #include "gui/common/ErrorBox.h"
 #include "gui/common/PlatformService.h"
 
@@ -18,11 +19,6 @@ namespace gui {
 namespace {
 
 constexpr core::Procedure OKClick{"frmTemplateFolder", "Sub", "cmdOK_Click"};
-
-template <typename Widget> Widget* named(Widget* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 } // namespace
 

@@ -42,3 +42,17 @@ TEST(EditorValues, TopLeftCellTakesOneOrTwoLettersAndARowOfTheSheet) {
     for (const auto& [column, row, problem] : cases)
         EXPECT_EQ(checkTopLeftCell(QString::fromUtf8(column), QString::fromUtf8(row)), problem) << column << row;
 }
+
+TEST(EditorValues, FontSizesReadWithEitherDecimalPointAndAreWrittenInTheLocalesShortestForm) {
+    for (const QString& typed : {u"10,5"_s, u"10.5"_s, u" 10.5 "_s})
+        EXPECT_EQ(readFontSize(typed), 10.5) << typed.toStdString();
+    for (const QString& refused : {u"0"_s, u"409.5"_s, u"1,000.5"_s, u"nan"_s, QString()})
+        EXPECT_EQ(readFontSize(refused), std::nullopt) << refused.toStdString();
+    const std::tuple<double, QLocale::Language, QString> cases[] = {{10.5, QLocale::German, u"10,5"_s},
+                                                                    {10.5, QLocale::C, u"10.5"_s},
+                                                                    {8, QLocale::German, u"8"_s},
+                                                                    {10.1, QLocale::C, u"10.1"_s},
+                                                                    {409, QLocale::German, u"409"_s}};
+    for (const auto& [size, language, text] : cases)
+        EXPECT_EQ(fontSizeText(size, QLocale(language, QLocale::Germany)), text) << size;
+}

@@ -3,26 +3,18 @@
 #include "core/library/LibraryTexts.h"
 
 #include <QAbstractButton>
-#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTabWidget>
 
 using namespace Qt::StringLiterals;
+using testing_support::onDialog;
 using testing_support::readBytes;
 using testing_support::texts;
 namespace say = core::texts;
 
 namespace {
 
-// Acts on the next modal dialog once it is up.
-void onDialog(std::function<void(QDialog*)> act) {
-    QTimer::singleShot(0, qApp, [act] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        act(dialog);
-    });
-}
 void click(const QDialog* dialog, const QString& button) {
     QTest::mouseClick(dialog->findChild<QAbstractButton*>(button), Qt::LeftButton);
 }
@@ -52,17 +44,10 @@ TEST_F(LibraryTest, NewMakesAReportOfTheOutputTypeFromTheStockFilesAndSelectsIt)
     QDir().mkpath(empty);
     store({u"TemplatesFolder="_s + empty});
     start();
-    const struct {
-        int output;
-        QString entry;
-        QStringList dialog; // caption and prompt
-    } cases[] = {{0, u"mnuNew"_s, {u"New Excel Report"_s, u"Choose a name for the new Excel report :"_s}},
-                 {1, u"mnuPopupNew"_s, {u"New CSV File"_s, u"Choose a name for the new CSV file :"_s}}};
-    for (const auto& c : cases) {
-        switchOutput(c.output);
+    for (const auto& [output, entry] : {std::pair{0, u"mnuNew"_s}, {1, u"mnuPopupNew"_s}}) {
+        switchOutput(output);
         EXPECT_FALSE(child<QAction>(u"mnuDelete"_s)->isEnabled());
         onDialog([&](QDialog* dialog) {
-            EXPECT_EQ((QStringList{dialog->windowTitle(), dialog->findChild<QLabel*>(u"lblNew"_s)->text()}), c.dialog);
             // A point, a slash or a backslash never enters the box, typed or pasted.
             auto* box = dialog->findChild<QLineEdit*>(u"txtNewName"_s);
             QTest::keyClicks(box, u"a./\\b"_s);
@@ -73,7 +58,7 @@ TEST_F(LibraryTest, NewMakesAReportOfTheOutputTypeFromTheStockFilesAndSelectsIt)
             EXPECT_EQ(box->selectedText(), u"CON"_s);
             enter(dialog, u"Budget"_s);
         });
-        trigger(c.entry);
+        trigger(entry);
         EXPECT_EQ(selected(), QStringList{u"Budget"_s});
         EXPECT_TRUE(child<QAction>(u"mnuDelete"_s)->isEnabled());
     }
@@ -93,8 +78,6 @@ TEST_F(LibraryTest, DuplicateCopiesThePickedReportAndKeepsTheSelectedOne) {
     // The dialog lists as the main list does, with its report selected; a double-click copies the one picked there.
     onDialog([this](QDialog* dialog) {
         auto* list = dialog->findChild<QListWidget*>(u"lstReports"_s);
-        EXPECT_EQ((QStringList{dialog->windowTitle(), dialog->findChild<QPushButton*>(u"cmdOK"_s)->text()}),
-                  (QStringList{u"Duplicate report"_s, u"&Duplicate"_s}));
         EXPECT_EQ(texts(list) + texts(list, true), texts(reports()) + selected());
         onDialog([](QDialog* name) { enter(name, u"Beta"_s); });
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
@@ -154,7 +137,6 @@ TEST_F(LibraryTest, DeleteAsksFirstAndSaysWhichFileCouldNotGo) {
     trigger(u"mnuPopupDelete"_s);
     EXPECT_EQ(texts(reports()), QStringList{u"agenda"_s});
     onDialog([this](QDialog* dialog) {
-        EXPECT_EQ(dialog->windowTitle(), u"Delete report"_s);
         platform.expectMessage(say::confirmDeletion(u"agenda"_s), [this] { swapIn(u"agenda.DXL"_s); });
         platform.expectErrorBox({"frmCopy", "Sub", "cmdOK_Click"}, 75,
                                 file(u"agenda.DXL could not be deleted: Is a directory"_s));
@@ -180,7 +162,6 @@ TEST_F(LibraryTest, MakeCsvAsksBeforeReplacingAndKeepsTheOldOneWhole) {
     EXPECT_EQ(readBytes(file(u"agenda.DCS"_s)), "old");
     // Through the menu: a folder swapped in while the question is open fails the copy and keeps the dialog.
     onDialog([this](QDialog* dialog) {
-        EXPECT_EQ(dialog->findChild<QPushButton*>(u"cmdOK"_s)->text(), u"&Create"_s);
         platform.expectMessage(
             say::replaceCsvReport(u"agenda"_s), [this] { swapIn(u"agenda.DCS"_s); }, QMessageBox::Yes);
         platform.expectErrorBox({"frmCopy", "Sub", "cmdOK_Click"}, 75,
@@ -207,7 +188,6 @@ TEST_F(LibraryTest, EditExcelTemplateHandsTheRealTemplateToTheLauncher) {
     store({u"Template=0"_s});
     platform.shellAccepts = false;
     onDialog([this](QDialog* dialog) {
-        EXPECT_EQ(dialog->windowTitle(), u"Edit Excel Template"_s);
         dialog->findChild<QListWidget*>(u"lstReports"_s)->setCurrentRow(1);
         platform.expectMessage(say::templateNotOpened(env.programFolder() + u"/Launch.XLS"_s));
         click(dialog, u"cmdOK"_s);
@@ -220,8 +200,6 @@ TEST_F(LibraryTest, EditedColumnsOrderAndSortMakeTheNextRunsLayout) {
     start();
     // Through the menu the editor opens over the report list, on the report picked there.
     onDialog([](QDialog* list) {
-        EXPECT_EQ((QStringList{list->windowTitle(), list->findChild<QPushButton*>(u"cmdOK"_s)->text()}),
-                  (QStringList{u"Edit Report"_s, u"&Open"_s}));
         onDialog([](QDialog* editor) {
             EXPECT_EQ(editor->findChild<QLineEdit*>(u"txtReportName"_s)->text(), u"agenda"_s);
             editor->close();

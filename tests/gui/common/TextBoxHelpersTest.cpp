@@ -2,20 +2,12 @@
 
 #include "gui/common/TextBoxHelpers.h"
 
-#include <QClipboard>
-#include <QLineEdit>
-#include <QTest>
-
 #include <vector>
 
 using namespace Qt::StringLiterals;
+using testing_support::paste;
 
 namespace {
-
-void paste(QLineEdit* box, const QString& text) {
-    QGuiApplication::clipboard()->setText(text);
-    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
-}
 
 class TextBoxHelpersTest : public testing_support::WidgetTest {};
 

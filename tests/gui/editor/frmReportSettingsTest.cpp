@@ -9,12 +9,15 @@
 #include "standin/FieldCatalogue.h"
 
 #include <QAbstractButton>
-#include <QClipboard>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
+
+#include <functional>
 
 using namespace Qt::StringLiterals;
 using testing_support::FakeFieldList;
@@ -67,7 +70,7 @@ protected:
         ASSERT_TRUE(testing_support::writeBytes(path(file), bytes));
     }
     template <typename T = QWidget> T* child(const QString& name) const { return window->findChild<T*>(name); }
-    void click(const QString& name) const { QTest::mouseClick(child<QAbstractButton>(name), Qt::LeftButton); }
+    void click(const QString& name) const { testing_support::press(child<QAbstractButton>(name)); }
     void close() const { click(u"cmdClose"_s); }
     void showTab(int index) const { child<QTabWidget>(u"mstSettings"_s)->setCurrentIndex(index); }
     QListWidget* list(const QString& name) const { return child<QListWidget>(name); }
@@ -104,8 +107,19 @@ protected:
         return states;
     }
 
+    // Closes the next modal dialog once it shows, noting what a look at it finds ("none" when no dialog showed).
+    void closeModal(const std::function<QString(QWidget*)>& look) {
+        QTimer::singleShot(0, qApp, [this, look] {
+            QWidget* modal = QApplication::activeModalWidget();
+            modals.append(modal ? look(modal) : u"none"_s);
+            if (modal)
+                modal->close();
+        });
+    }
+
     core::SettingsStore store;
     FakeFieldList fields{catalogue()};
+    QStringList modals;
     std::unique_ptr<gui::frmReportSettings> window;
 
 private:
@@ -253,15 +267,11 @@ TEST_F(EditorTest, TheColumnBoxTakesTwoLettersHoweverTheyComeAndCloseRefusesACel
     column->clear();
     QTest::keyClicks(column, u"b[1`cd"_s);
     EXPECT_EQ(column->text(), u"BC"_s);
-    const auto paste = [column](const QString& text) {
-        QGuiApplication::clipboard()->setText(text);
-        QTest::keyClick(column, Qt::Key_V, Qt::ControlModifier);
-    };
     for (const QString& refused : {u"x"_s, u"1"_s})
-        paste(refused);
+        testing_support::paste(column, refused);
     QTest::keyClick(column, Qt::Key_Backspace);
     QTest::keyClick(column, Qt::Key_Home);
-    paste(u"x"_s);
+    testing_support::paste(column, u"x"_s);
     QTest::keyClick(column, Qt::Key_Delete);
     EXPECT_EQ(column->text(), u"X"_s);
 
@@ -337,7 +347,9 @@ TEST_F(EditorTest, EscapeOrTheCloseButtonAsksFirstWhenSomethingChanged) {
 
 TEST_F(EditorTest, ACsvReportOffersItsHeaderTickedAndKeepsItAsLoaded) {
     // A header that is no flag is kept as it is, unread and so unreported.
-    put("Header=?\r\nFieldsIncluded=2\f\r\nSort0=2\r\nTitle1=1\r\n", u"Sales.DCS"_s);
+    // Its sections are out of sight: nothing is asked about them and their keys stay as loaded.
+    put("Header=?\r\nFieldsIncluded=2\f\r\nSort0=2\r\nTitle1=1\r\nTitle0=1\r\nTotals0=1\r\nTotalPos0=0\r\n",
+        u"Sales.DCS"_s);
     ASSERT_TRUE(open(u"Sales"_s, 1));
     EXPECT_EQ(shown(u"chkHeader"_s) + enabled(u"chkHeader cboSortOrder(0)"_s), u"101"_s);
     EXPECT_TRUE(child(u"fraTopLeft"_s)->isHidden() && child(u"fraTitle(0)"_s)->isHidden() &&
@@ -346,7 +358,155 @@ TEST_F(EditorTest, ACsvReportOffersItsHeaderTickedAndKeepsItAsLoaded) {
     for (int tab = 2; tab < 6; ++tab)
         EXPECT_EQ(tabs->isTabEnabled(tab), tab == 2) << tab;
     close();
-    EXPECT_EQ(settings(u"Header Title1 TopLeftCol"_s), u"? 1 A"_s);
+    EXPECT_EQ(settings(u"Header Title1 TopLeftCol Title0 Totals0 TotalPos0"_s), u"? 1 A 1 1 0"_s);
+}
+
+const QString Incompatible = u"You can't have a title and a sub-total above the section.\rClick Yes to add a title "
+                             "(the sub-total will be moved to the bottom of the section) \ror No to abort.\r"_s;
+
+class SectionsTest : public EditorTest {
+protected:
+    bool on(const QString& name) const { return child<QAbstractButton>(name)->isChecked(); }
+    // Section 0's controls are available exactly as their boxes say, and no title stands over a sub-total above.
+    void expectRules(const std::string& context) const {
+        const bool title = on(u"chkTitle(0)"_s), totals = on(u"chkTotals(0)"_s);
+        const QChar t = title ? u'1' : u'0', s = totals ? u'1' : u'0';
+        EXPECT_EQ(enabled(u"lblCaption(0) txtTitleCaption(0) chkNoRepeat(0) chkEmptyBefore(0) chkEmptyAfter(0) "
+                          "chkBorderBelow(0) cmdTitleFormat(0) cmdBorder(0) optBelow(0) cmdOptions(0) optAbove(0)"_s),
+                  QString(7, t) + (title && on(u"chkBorderBelow(0)"_s) ? u'1' : u'0') + s + s +
+                      (totals && !title ? u'1' : u'0'))
+            << context;
+        EXPECT_FALSE(title && totals && on(u"optAbove(0)"_s)) << context;
+    }
+};
+
+TEST_F(SectionsTest, EveryHandlerLeavesTheSectionsControlsAsTheirBoxesSay) {
+    // Title, sub-total, border below, position below as loaded, and the answer to the question asked on opening.
+    for (int combination = 0; combination < 32; ++combination) {
+        const bool title = combination & 1, totals = combination & 2, below = combination & 8, yes = combination & 16;
+        const bool asks = title && totals && !below;
+        if (yes && !asks)
+            continue;
+        const QString stored = u"FieldsIncluded=16\f\r\nSort0=16\r\nTitle0=%1\r\nTotals0=%2\r\nTitleBorderBelow0=%3\r\n"
+                               "TotalPos0=%4\r\n"_s;
+        put(stored.arg(title).arg(totals).arg(bool(combination & 4)).arg(below).toUtf8());
+        if (asks)
+            platform.expectMessage(Incompatible, {}, yes ? QMessageBox::Yes : QMessageBox::No);
+        ASSERT_TRUE(open());
+        showTab(2);
+        const std::string context = "combination " + std::to_string(combination);
+        if (asks) {
+            EXPECT_EQ(shown(u"chkTitle(0) optBelow(0)"_s), yes ? u"1 1"_s : u"0 0"_s) << context;
+        }
+        expectRules(context);
+        for (const QString& box : {u"chkTitle(0)"_s, u"chkTotals(0)"_s, u"chkBorderBelow(0)"_s}) {
+            for (const bool answer : {false, true}) {
+                // An unavailable box ignores the click; a ticked sub-total opens its options.
+                const bool ticking = !on(box), available = child(box)->isEnabled();
+                if (available && ticking && box == u"chkTotals(0)"_s)
+                    closeModal([](QWidget* dialog) { return dialog->objectName(); });
+                const bool asked =
+                    available && ticking && box == u"chkTitle(0)"_s && on(u"chkTotals(0)"_s) && on(u"optAbove(0)"_s);
+                if (asked)
+                    platform.expectMessage(Incompatible, {}, answer ? QMessageBox::Yes : QMessageBox::No);
+                click(box);
+                EXPECT_EQ(on(box), available ? ticking && !(asked && !answer) : !ticking) << context;
+                expectRules(context + " after " + box.toStdString());
+            }
+        }
+    }
+    EXPECT_EQ(modals, QStringList(modals.size(), u"frmSubTotalOptions"_s));
+    for (const gui::MessageRequest& asked : platform.messages)
+        EXPECT_EQ(
+            std::tuple(asked.title, asked.buttons, asked.icon),
+            std::tuple(u"Incompatible Settings"_s, QMessageBox::Yes | QMessageBox::No, gui::MessageIcon::Exclamation));
+}
+
+TEST_F(SectionsTest, ASectionWithoutAFieldHasNoTitleOrSubTotalAndAsksNothing) {
+    put("FieldsIncluded=16\f\r\nTitle0=1\r\nTotals0=1\r\nTotalPos0=0\r\n");
+    ASSERT_TRUE(open());
+    showTab(2);
+    EXPECT_EQ(shown(u"chkTitle(0) chkTotals(0)"_s) + enabled(u"chkTitle(0) chkTotals(0)"_s), u"0 000"_s);
+    child<QComboBox>(u"cboSortOrder(0)"_s)->setCurrentIndex(1);
+    click(u"chkTitle(0)"_s);
+    child<QComboBox>(u"cboSortOrder(0)"_s)->setCurrentIndex(0);
+    EXPECT_EQ(shown(u"chkTitle(0)"_s) + enabled(u"chkTitle(0)"_s), u"00"_s);
+    close();
+    EXPECT_EQ(settings(u"Title0 Totals0 TotalPos0"_s), u"0 0 0"_s);
+}
+
+TEST_F(SectionsTest, TheTitleFontWritesItsSevenKeysAfterCancelToo) {
+    // Section 0 with a colour that is no number and cancelled; section 1 without bold, its size with a comma, red.
+    put("FieldsIncluded=16\f2\f\r\nSort0=16\r\nTitle0=1\r\nTitleFontColor0=x\r\nSort1=2\r\nTitle1=1\r\n"
+        "TitleFontBold1=0\r\nTitleFontSize1=10,5\r\n");
+    ASSERT_TRUE(open());
+    showTab(2);
+    platform.expectMessage(u"Some settings of this report could not be read:\r\rTitleFontColor0 = \"x\": the default "
+                           "is shown"_s);
+    platform.expectFont([](const core::FontFormat&) { return std::nullopt; });
+    click(u"cmdTitleFormat(0)"_s);
+    showTab(3);
+    platform.expectFont([](core::FontFormat font) {
+        font.colour = 255;
+        return font;
+    });
+    click(u"cmdTitleFormat(1)"_s);
+    EXPECT_EQ(platform.fontPresets, (std::vector<core::FontFormat>{{u"Arial"_s, true, false, false, false, 0, 8},
+                                                                   {u"Arial"_s, false, false, false, false, 0, 10.5}}));
+    close();
+    const QString keys = u"TitleFont# TitleFontBold# TitleFontItalic# TitleFontUnderline# TitleFontColor# "
+                         "TitleFontSize# TitleFontStrikeThru#"_s;
+    EXPECT_EQ(settings(QString(keys).replace(u'#', u'0')), u"Arial True False False 0 8 False"_s);
+    EXPECT_EQ(settings(QString(keys).replace(u'#', u'1')), u"Arial False False False 255 10.5 False"_s);
+}
+
+TEST_F(SectionsTest, TheDialogsOpenForTheirSubTotalAndWhatTheyWriteIsSavedAndReadBackAsWritten) {
+    // Loading a ticked sub-total opens nothing; each dialog is looked at, and some set, as it opens.
+    put("FieldsIncluded=16\f24\f\r\nSort0=16\r\nSort1=24\r\nTotals1=1\r\nTotals99=0\r\n");
+    const auto look = [this](QWidget* options) {
+        return QStringLiteral("%1 %2 %3")
+            .arg(window->iSortIndex)
+            .arg(options->findChild<QLineEdit*>(u"txtCaption"_s)->text(),
+                 options->findChild<QCheckBox*>(u"chkBorder"_s)->text());
+    };
+    closeModal(look);
+    ASSERT_TRUE(open());
+    QApplication::processEvents();
+    showTab(2);
+    click(u"chkTitle(0)"_s);
+    closeModal([](QWidget* border) {
+        border->findChild<QComboBox*>(u"cboBorderStyle"_s)->setCurrentIndex(2);
+        testing_support::press(border->findChild<QAbstractButton*>(u"cmdOK"_s));
+        return border->objectName();
+    });
+    click(u"cmdBorder(0)"_s);
+    closeModal([](QWidget* options) {
+        options->findChild<QComboBox*>(u"cboFields"_s)->setCurrentIndex(1);
+        testing_support::press(options->findChild<QAbstractButton*>(u"optCalc(1)"_s));
+        options->findChild<QLineEdit*>(u"txtCaption"_s)->setText(u"Sum"_s);
+        testing_support::press(options->findChild<QAbstractButton*>(u"cmdClose"_s));
+        return options->objectName();
+    });
+    click(u"chkTotals(0)"_s);
+    showTab(5);
+    const QString summary = u"optAbove(99) optBelow(99) cmdOptions(99)"_s;
+    EXPECT_EQ(enabled(summary), u"000"_s);
+    for (const QString& button : {u"chkTotals(99)"_s, u"optAbove(99)"_s, u"cmdOptions(99)"_s}) {
+        if (button != u"optAbove(99)"_s)
+            closeModal(look);
+        click(button);
+    }
+    EXPECT_EQ(enabled(summary), u"111"_s);
+    EXPECT_EQ(modals, (QStringList{u"none"_s, u"frmBorder"_s, u"frmSubTotalOptions"_s,
+                                   u"99 Total Sales : Border above"_s, u"99 Total Sales : Border below"_s}));
+    close();
+    const QString written = u"TitleBorderStyle0 TitleBorderColor0 24CalcType0 TotalCaption0 TotalCaptionCol0 "
+                            "TotalBorder0 Title0 Totals0 Totals1"_s;
+    const QByteArray saved = readBytes(path());
+    ASSERT_TRUE(open());
+    close();
+    EXPECT_EQ(readBytes(path()), saved);
+    EXPECT_EQ(settings(written), u"2 0 1 Sum 1 1 1 1 1"_s);
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "LayoutRig.h"
+#include "support/RecordingProgress.h"
 
 #include "report/layout/ReportLayout.h"
 
@@ -7,15 +8,6 @@
 using namespace layout_test;
 
 namespace {
-
-class CancelAtStep : public core::RunProgress {
-public:
-    explicit CancelAtStep(int step) : m_left(step) {}
-    bool step(const QString&, qint64, qint64) override { return --m_left > 0; }
-
-private:
-    int m_left;
-};
 
 // "B Arial 8b ^0 _3": the sheet column, the font, a line on top and one at the bottom.
 std::string describe(const report::CellStyle& style) {
@@ -55,12 +47,14 @@ TEST(ReportLayout, StopsAtAFailingSourceOrACancel) {
     EXPECT_EQ(layout.problem().toStdString(), "The disk is gone.");
 
     MemoryRows rows(Rows(5000, {"a", "b", "1"}));
-    CancelAtStep cancelInPlan(2);
+    testing_support::RecordingProgress cancelInPlan;
+    cancelInPlan.answer = [&](qint64) { return cancelInPlan.steps.size() < 2; };
     EXPECT_FALSE(layout.plan(rows, cancelInPlan));
     EXPECT_EQ(layout.problem().toStdString(), "");
     ASSERT_TRUE(layout.plan(rows, progress));
     RecordingSink sink;
-    CancelAtStep cancelAtOnce(1);
+    testing_support::RecordingProgress cancelAtOnce;
+    cancelAtOnce.answer = [](qint64) { return false; };
     EXPECT_FALSE(layout.write(rows, sink, cancelAtOnce));
     EXPECT_TRUE(sink.rows.empty());
 }

@@ -8,6 +8,7 @@
 
 #include <deque>
 #include <functional>
+#include <variant>
 #include <vector>
 
 namespace testing_support {
@@ -46,8 +47,12 @@ public:
     }
     static inline const QString AnyDescription = QStringLiteral("\x01");
     // No answer cancels the dialog.
-    void expectSaveFile(const std::optional<QString>& answer) { m_dialogs.push_back({"save file", answer}); }
-    void expectFolder(const std::optional<QString>& answer) { m_dialogs.push_back({"folder", answer}); }
+    void expectSaveFile(const std::optional<QString>& answer) { expect("save file", answer); }
+    void expectFolder(const std::optional<QString>& answer) { expect("folder", answer); }
+    // The font dialog's answer to its preset; nullopt cancels.
+    using FontAnswer = std::function<std::optional<core::FontFormat>(core::FontFormat)>;
+    void expectFont(const FontAnswer& answer) { expect("font", answer); }
+    void expectColour(const std::optional<QColor>& answer) { expect("colour", answer); }
 
     QMessageBox::StandardButton message(QWidget*, const gui::MessageRequest& request) override {
         messages.push_back(request);
@@ -63,10 +68,19 @@ public:
             whileOpen();
         return answer;
     }
-    std::optional<QString> saveFileName(QWidget*, const gui::SaveFileRequest&) override { return answer("save file"); }
-    std::optional<QString> chooseFolder(QWidget*, const QString&) override { return answer("folder"); }
-    std::optional<QFont> chooseFont(QWidget*, const QFont&) override { return unexpected("font"); }
-    std::optional<QColor> chooseColour(QWidget*, const QColor&) override { return unexpected("colour"); }
+    std::optional<QString> saveFileName(QWidget*, const gui::SaveFileRequest&) override {
+        return answer<Text>("save file");
+    }
+    std::optional<QString> chooseFolder(QWidget*, const QString&) override { return answer<Text>("folder"); }
+    std::optional<core::FontFormat> chooseFont(QWidget*, const core::FontFormat& preset) override {
+        fontPresets.push_back(preset);
+        const FontAnswer font = answer<FontAnswer>("font");
+        return font ? font(preset) : std::nullopt;
+    }
+    std::optional<QColor> chooseColour(QWidget*, const QColor& initial) override {
+        colourPresets.push_back(initial);
+        return answer<std::optional<QColor>>("colour");
+    }
     bool open(const core::ShellRequest& request) override {
         shellOpens.push_back(request);
         return shellAccepts;
@@ -79,6 +93,8 @@ public:
     std::vector<gui::MessageRequest> messages;
     std::vector<core::ShellRequest> shellOpens;
     std::vector<int> endings;
+    std::vector<core::FontFormat> fontPresets;
+    std::vector<QColor> colourPresets;
     bool shellAccepts = true;
 
 private:
@@ -94,20 +110,25 @@ private:
         }
     };
 
-    static std::nullopt_t unexpected(const std::string& dialog) {
-        ADD_FAILURE() << "unexpected " << dialog << " dialog";
-        return std::nullopt;
+    using Text = std::optional<QString>;
+    using Answer = std::variant<Text, FontAnswer, std::optional<QColor>>;
+
+    template <typename T> void expect(const std::string& dialog, const T& answer) {
+        m_dialogs.emplace_back(dialog, Answer(std::in_place_type<T>, answer));
     }
-    std::optional<QString> answer(const std::string& dialog) {
-        if (m_dialogs.empty() || m_dialogs.front().first != dialog)
-            return unexpected(dialog);
-        const std::optional<QString> answer = m_dialogs.front().second;
+    // The answer expected for a dialog of this kind; none (a cancel), after a failure, when another was expected.
+    template <typename T> T answer(const std::string& dialog) {
+        if (m_dialogs.empty() || m_dialogs.front().first != dialog) {
+            ADD_FAILURE() << "unexpected " << dialog << " dialog";
+            return T();
+        }
+        const T answer = std::get<T>(m_dialogs.front().second);
         m_dialogs.pop_front();
         return answer;
     }
 
     std::deque<ExpectedMessage> m_messages;
-    std::deque<std::pair<std::string, std::optional<QString>>> m_dialogs;
+    std::deque<std::pair<std::string, Answer>> m_dialogs;
 };
 
 } // namespace testing_support

@@ -3,10 +3,17 @@
 #include "support/TempEnvironment.h"
 #include "support/gui/ScriptedPlatformService.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
+#include <QDialog>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <ostream>
 
 // Failure messages show texts, not their bytes.
@@ -23,6 +30,26 @@ inline QStringList texts(const QListWidget* list, bool selectedOnly = false) {
         if (!selectedOnly || list->item(row)->isSelected())
             result.append(list->item(row)->text());
     return result;
+}
+
+// Clicks a button on its indicator: check boxes and options laid out wide take clicks on their caption only.
+inline void press(QAbstractButton* button) {
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+}
+
+// Pastes text into a box as the user does, through the clipboard.
+inline void paste(QLineEdit* box, const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+}
+
+// Acts on the next modal dialog once it is up.
+inline void onDialog(std::function<void(QDialog*)> act) {
+    QTimer::singleShot(0, qApp, [act] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        act(dialog);
+    });
 }
 
 // A widget test in a temporary world of its own, with a fresh scripted platform service: every box and dialog it

@@ -36,25 +36,26 @@ QString makeContactDatabase(const QString& path, const std::vector<ContactValues
 }
 
 void openInStandin(const QString& databasePath) {
-    const auto written = standin::StateFile().update([&](standin::StateData& d) {
-        d.set("standin", "running", "1");
-        d.set("standin", "database", databasePath.toStdString());
-        d.set("standin", "current", "");
-        d.set("standin", "lookup", "");
-    });
-    ASSERT_TRUE(written.ok());
+    setStandinState({{"running", "1"}, {"database", databasePath.toStdString()}, {"current", ""}, {"lookup", ""}});
 }
 
 void requestClose() {
-    const auto written = standin::StateFile().update([](standin::StateData& d) {
-        d.set("standin", "close_request", std::to_string(d.closeRequest() + 1));
+    const auto written = standin::StateFile().update(
+        [](standin::StateData& d) { d.set("standin", "close_request", std::to_string(d.closeRequest() + 1)); });
+    ASSERT_TRUE(written.ok());
+}
+
+void setStandinState(const std::map<std::string, std::string>& values, const std::string& section) {
+    const auto written = standin::StateFile().update([&](standin::StateData& data) {
+        for (const auto& [key, value] : values)
+            data.set(section, key, value);
     });
     ASSERT_TRUE(written.ok());
 }
 
-std::string standinState(const std::string& key) {
+std::string standinState(const std::string& key, const std::string& fallback) {
     auto state = standin::StateFile().read();
-    return state ? state.value().value("standin", key) : std::string("<unreadable>");
+    return state ? state.value().value("standin", key, fallback) : std::string("<unreadable>");
 }
 
 } // namespace testing_support

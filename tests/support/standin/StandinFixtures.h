@@ -16,7 +16,9 @@ QString makeContactDatabase(const QString& path, const std::vector<ContactValues
 void openInStandin(const QString& databasePath);
 // Adds one close request, as `act-standin quit` does, without waiting for anyone.
 void requestClose();
-// A state value of the running stand-in.
-std::string standinState(const std::string& key);
+// Sets keys of a section of the running stand-in's state.
+void setStandinState(const std::map<std::string, std::string>& values, const std::string& section = "standin");
+// A state value of the running stand-in; "<unreadable>" when its state cannot be read.
+std::string standinState(const std::string& key, const std::string& fallback = {});
 
 } // namespace testing_support

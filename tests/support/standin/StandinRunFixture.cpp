@@ -22,14 +22,13 @@ const standin::UserRecord& StandinRunTest::user(int number) const {
 }
 
 void StandinRunTest::setCurrent(const std::string& recordId) {
-    ASSERT_TRUE(
-        standin::StateFile().update([&](standin::StateData& d) { d.set("standin", "current", recordId); }).ok());
+    setStandinState({{"current", recordId}});
 }
 
 void StandinRunTest::setLookup(const std::vector<std::string>& recordIds) {
     const std::string file = env.path(QStringLiteral("lookup.lku")).toStdString();
     ASSERT_TRUE(standin::lookupfile::write(file, standin::Lookup{false, recordIds}).ok());
-    ASSERT_TRUE(standin::StateFile().update([&](standin::StateData& d) { d.set("standin", "lookup", file); }).ok());
+    setStandinState({{"lookup", file}});
 }
 
 void expectMainWindowError(const std::optional<core::ErrorReport>& report, const QString& procedure, long number) {

@@ -2,16 +2,15 @@
 
 #include "act/Connection.h"
 #include "core/ErrorReport.h"
-#include "core/run/RunProgress.h"
 #include "standin/ActDatabaseFile.h"
 #include "standin/StandinBackend.h"
 #include "standin/StandinError.h"
+#include "support/RecordingProgress.h"
 #include "support/TempEnvironment.h"
 #include "support/standin/StandinFixtures.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -37,25 +36,6 @@ protected:
 
 private:
     std::vector<standin::UserRecord> m_users;
-};
-
-struct ProgressStep {
-    QString phase;
-    qint64 done = 0;
-    qint64 total = 0;
-    bool operator==(const ProgressStep&) const = default;
-};
-
-// Records every step and answers what the test says (go on, by default).
-class RecordingProgress : public core::RunProgress {
-public:
-    bool step(const QString& phase, qint64 done, qint64 total) override {
-        steps.push_back({phase, done, total});
-        return answer(done);
-    }
-
-    std::vector<ProgressStep> steps;
-    std::function<bool(qint64 done)> answer = [](qint64) { return true; };
 };
 
 // One report of an error caught in a main-window function; none when number is 0.

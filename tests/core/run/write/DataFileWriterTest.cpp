@@ -1,4 +1,5 @@
 #include "core/run/write/DataFileWriter.h"
+#include "support/RecordingProgress.h"
 #include "support/TempEnvironment.h"
 
 #include <QBuffer>
@@ -19,6 +20,8 @@ namespace {
 
 using Rows = std::vector<std::vector<std::string>>;
 using Status = WriteOutcome::Status;
+using testing_support::ProgressStep;
+using testing_support::RecordingProgress;
 
 ReportGrid gridOfRows(const Rows& rows) {
     ReportGrid grid;
@@ -37,16 +40,6 @@ QByteArray written(const ReportGrid& grid, const DataFileLayout& layout = {}) {
     EXPECT_EQ(outcome.status, Status::Written) << outcome.description.toStdString();
     return buffer.data();
 }
-
-// Records every step; answers false from step number stopAt (0-based) on.
-struct RecordingProgress : RunProgress {
-    bool step(const QString& phase, qint64 done, qint64 total) override {
-        steps.append(u"%1 %2/%3"_s.arg(phase).arg(done).arg(total));
-        return stopAt < 0 || steps.size() <= stopAt;
-    }
-    int stopAt = -1;
-    QStringList steps;
-};
 
 class DataFile : public ::testing::Test {
 protected:
@@ -119,8 +112,10 @@ TEST_F(DataFile, ReplacesThePreviousFileReportingProgressOrSaysItIsNotWritable) 
         << outcome.description.toStdString();
     EXPECT_EQ(onDisk(), "\"A\"\r\n" + QByteArray("\"a\"\r\n").repeated(10000));
     EXPECT_EQ(entries(), QStringList{u"data.CSV"_s});
-    EXPECT_EQ(counted.steps, (QStringList{u"Writing 0/10000"_s, u"Writing 4096/10000"_s, u"Writing 8192/10000"_s,
-                                          u"Writing 10000/10000"_s}));
+    EXPECT_EQ(counted.steps, (std::vector<ProgressStep>{{u"Writing"_s, 0, 10000},
+                                                        {u"Writing"_s, 4096, 10000},
+                                                        {u"Writing"_s, 8192, 10000},
+                                                        {u"Writing"_s, 10000, 10000}}));
 
     // A folder in the file's place, or no folder for it.
     ASSERT_TRUE(QFile::remove(path()) && QDir().mkpath(path()));
@@ -152,7 +147,8 @@ TEST_F(DataFile, ACancelledWriteOrAFullDiskLeavesThePreviousFile) {
         SCOPED_TRACE(testing::Message() << c.rows << " rows, stop at " << c.stopAt);
         put(old);
         RecordingProgress progress;
-        progress.stopAt = c.stopAt;
+        // Cancelled from step number stopAt (0-based) on.
+        progress.answer = [&](qint64) { return c.stopAt < 0 || std::ssize(progress.steps) <= c.stopAt; };
         bool notWritable = true;
         std::optional<testing_support::FileSizeLimit> full;
         if (c.sizeLimit)

@@ -1,0 +1,40 @@
+#include "DispatchEventControl.h"
+
+namespace act::dispatch {
+
+namespace {
+
+constexpr long ConnectionStateMember = 1;
+constexpr long AcknowledgeCloseMember = 2;
+constexpr long CommunicationFailedMember = 3;
+
+} // namespace
+
+DispatchEventControl::DispatchEventControl(Target control) : m_control(std::move(control)) {
+    Result<std::unique_ptr<Subscription>> subscribed =
+        m_control.subscribe("OnActUserWantsToClose", [this] { fireOnActUserWantsToClose(); });
+    if (subscribed)
+        m_subscription = std::move(subscribed).value();
+    else
+        m_deaf = subscribed.error();
+}
+
+Result<int> DispatchEventControl::ConnectionState(int reserved) {
+    if (m_deaf)
+        return *m_deaf;
+    return m_control.number(ConnectionStateMember, {reserved});
+}
+
+Status DispatchEventControl::AcknowledgeClose() {
+    if (m_deaf)
+        return *m_deaf;
+    return m_control.run(AcknowledgeCloseMember);
+}
+
+Result<bool> DispatchEventControl::CommunicationFailed() {
+    if (m_deaf)
+        return *m_deaf;
+    return m_control.flag(CommunicationFailedMember);
+}
+
+} // namespace act::dispatch
