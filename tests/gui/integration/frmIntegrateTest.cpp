@@ -177,13 +177,13 @@ TEST_F(IntegrateTest, CancelEscapeAndTheCloseButtonKeepTheChangesAndAskNothing) 
         {"title bar", [&] { dialog->close(); }},
     };
     int view = 1;
-    for (const auto& [name, close] : closers) {
+    for (const auto& closer : closers) {
         integrate([&] {
             toggle(view - 1);
-            close();
+            closer.second();
         });
-        EXPECT_EQ(aux().at("toolbar." + std::to_string(view++)), "1") << name;
-        EXPECT_TRUE(stillOpen()) << name;
+        EXPECT_EQ(aux().at("toolbar." + std::to_string(view++)), "1") << closer.first;
+        EXPECT_TRUE(stillOpen()) << closer.first;
     }
 }
 
