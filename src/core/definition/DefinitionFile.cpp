@@ -5,10 +5,10 @@
 #include "core/library/ReportCatalogue.h"
 #include "core/settings/SettingsKeys.h"
 #include "core/text/EightBitText.h"
+#include "core/text/ReadFile.h"
 #include "core/text/SaveFile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 namespace core {
@@ -20,26 +20,6 @@ constexpr qint64 MaxDefinitionBytes = 16 * 1024 * 1024;
 
 QString shown(const QString& path) {
     return QDir::toNativeSeparators(path);
-}
-
-// The file's bytes, or the reason they cannot be had in *why.
-QByteArray readWhole(const QString& path, QString* why) {
-    const QFileInfo info(path);
-    if (!info.isFile()) {
-        *why = QStringLiteral("it is not a regular file");
-        return {};
-    }
-    if (info.size() > MaxDefinitionBytes) {
-        *why = QStringLiteral("at %1 bytes it is too large to be a report definition").arg(info.size());
-        return {};
-    }
-    QFile file(path);
-    QByteArray bytes;
-    if (file.open(QIODevice::ReadOnly))
-        bytes = file.read(MaxDefinitionBytes + 1);
-    if (file.error() != QFileDevice::NoError)
-        *why = file.errorString();
-    return bytes;
 }
 
 DefinitionSave saveProblem(const QString& path, const QString& why) {
@@ -62,7 +42,7 @@ DefinitionLoad Load_DefFile(SettingsStore& store, const QString& reportFolder, c
         return {DefinitionLoad::Status::Missing, 0, {}};
 
     QString why;
-    const QByteArray bytes = readWhole(path, &why);
+    const QByteArray bytes = readSmallFile(path, MaxDefinitionBytes, QStringLiteral("a report definition"), &why);
     if (!why.isEmpty())
         return {DefinitionLoad::Status::Unreadable, 0,
                 QStringLiteral("The definition file %1 could not be read: %2").arg(shown(path), why)};

@@ -1,5 +1,6 @@
 #include "core/settings/SettingsStore.h"
 
+#include "core/text/ReadFile.h"
 #include "core/text/SaveFile.h"
 
 #include <QDir>
@@ -42,26 +43,6 @@ QByteArray stampOf(const QString& path) {
 #endif
 }
 
-// The file's bytes, or why it cannot be read as settings in *why.
-QByteArray readSettingsFile(const QString& path, QString* why) {
-    const QFileInfo info(path);
-    if (!info.isFile()) {
-        *why = QStringLiteral("it is not a regular file");
-        return {};
-    }
-    if (info.size() > MaxSettingsBytes) {
-        *why = QStringLiteral("at %1 bytes it is too large to be settings").arg(info.size());
-        return {};
-    }
-    QFile file(path);
-    QByteArray bytes;
-    if (file.open(QIODevice::ReadOnly))
-        bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        *why = file.errorString();
-    return bytes;
-}
-
 } // namespace
 
 QString SettingsStore::defaultPath() {
@@ -84,7 +65,7 @@ bool SettingsStore::refresh() const {
     m_stamp = stamp;
     ini::Parsed parsed; // no file holds no settings
     if (stamp != Missing || QFileInfo(m_path).isSymLink()) {
-        const QByteArray bytes = readSettingsFile(m_path, &parsed.problem);
+        const QByteArray bytes = readSmallFile(m_path, MaxSettingsBytes, QStringLiteral("settings"), &parsed.problem);
         if (parsed.problem.isEmpty())
             parsed = ini::parse(bytes);
     }
