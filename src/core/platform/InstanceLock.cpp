@@ -1,5 +1,7 @@
 #include "InstanceLock.h"
 
+#include "FileTransaction.h"
+
 #include "core/startup/ActStartupCheck.h"
 
 #include <QDir>
@@ -73,7 +75,7 @@ bool InstanceLock::tryLock() {
         return true;
     m_problem = folderProblem(QFileInfo(m_path).absolutePath());
     // QLockFile would wait forever reading a pipe in its place.
-    if (const QFileInfo file(m_path); m_problem.isEmpty() && (file.exists() || file.isSymLink()) && !file.isFile())
+    if (m_problem.isEmpty() && occupied(m_path) && !QFileInfo(m_path).isFile())
         m_problem = QStringLiteral("%1 is not a regular file").arg(shown(m_path));
     if (!m_problem.isEmpty())
         return false;

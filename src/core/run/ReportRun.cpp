@@ -11,10 +11,10 @@
 #include "core/definition/DefinitionKeys.h"
 #include "core/definition/DefinitionMessages.h"
 #include "core/library/ReportCatalogue.h"
-#include "core/text/SaveFile.h"
 #include "core/run/RunProcedures.h"
 #include "core/settings/SettingsKeys.h"
 #include "core/text/FormFeedList.h"
+#include "core/text/SaveFile.h"
 
 #include <QDir>
 

@@ -98,7 +98,6 @@ bool frmReportList::act(const QString& chosen) {
                                 {m_library.reportFolder(), chosen, static_cast<int>(m_library.outputType())}, this);
         return true;
     case ReportListCommand::Delete: {
-        m_currentReportName = chosen;
         const Deletion deletion = deleteReport(m_library, chosen, OKClick, this);
         m_deletionFlag = true;
         if (deletion != Deletion::Failed)

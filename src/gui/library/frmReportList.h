@@ -31,8 +31,6 @@ public:
     frmReportList(ReportListCommand command, const core::ReportLibrary& library, core::SettingsStore& store,
                   const QString& preselected, QWidget* parent = nullptr, act::FieldList* fields = nullptr);
 
-    // The report Delete was asked for.
-    const QString& currentReportName() const { return m_currentReportName; }
     // The delete step ran, whatever its answer and outcome: the main list is to be refilled.
     bool deletionFlag() const { return m_deletionFlag; }
     // Rename: the report's new name once it has it.
@@ -48,7 +46,6 @@ private:
     const core::ReportLibrary& m_library;
     core::SettingsStore& m_store;
     act::FieldList* m_fields;
-    QString m_currentReportName;
     bool m_deletionFlag = false;
     QString m_newName;
 
