@@ -13,10 +13,6 @@ namespace {
 constexpr int NumberType = 5;
 constexpr int CurrencyType = 6;
 
-int lastColumn(int columns) {
-    return std::max(columns, 1);
-}
-
 } // namespace
 
 act::Result<QList<SubTotalColumn>> subTotalColumns(const ReportDefinition& definition, act::FieldList& fields) {
@@ -48,7 +44,7 @@ SubTotalOptions::Row SubTotalOptions::row(ValueReader& reader, int columns) cons
     row.emptyBefore = reader.flag(key(keys::TotalEmptyBefore), defaults.emptyBefore);
     row.emptyAfter = reader.flag(key(keys::TotalEmptyAfter), defaults.emptyAfter);
     row.caption = m_definition.value(key(keys::TotalCaption), defaults.caption);
-    row.captionColumn = reader.whole(key(keys::TotalCaptionCol), defaults.captionColumn, 1, lastColumn(columns));
+    row.captionColumn = reader.whole(key(keys::TotalCaptionCol), defaults.captionColumn, 1, lastCaptionColumn(columns));
     return row;
 }
 
@@ -96,9 +92,13 @@ QString SubTotalOptions::columnKey(int field, const QString& name) const {
     return keys::columnKey(field, name, m_section);
 }
 
+int lastCaptionColumn(int columns) {
+    return std::max(columns, 1);
+}
+
 std::optional<int> readCaptionColumn(const QString& text, int columns) {
     const std::optional<int> column = definition::readWhole(text);
-    return column && *column >= 1 && *column <= lastColumn(columns) ? column : std::nullopt;
+    return column && *column >= 1 && *column <= lastCaptionColumn(columns) ? column : std::nullopt;
 }
 
 } // namespace core::editor

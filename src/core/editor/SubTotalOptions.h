@@ -65,7 +65,9 @@ private:
     const int m_section;
 };
 
-// The caption column as typed; nullopt outside 1 to the number of columns (1 when there are none).
+// The last column a caption may be written in: the number of columns, 1 when there are none.
+int lastCaptionColumn(int columns);
+// The caption column as typed; nullopt outside 1 to lastCaptionColumn().
 std::optional<int> readCaptionColumn(const QString& text, int columns);
 
 } // namespace core::editor
