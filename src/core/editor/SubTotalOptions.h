@@ -59,6 +59,7 @@ public:
     void setDifferent(int field, bool on);
 
 private:
+    QString rowKey(const QString& name) const;
     QString columnKey(int field, const QString& name) const;
 
     ReportDefinition& m_definition;
