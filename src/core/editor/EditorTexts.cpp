@@ -1,8 +1,8 @@
 #include "EditorTexts.h"
 
-#include "core/definition/DefinitionKeys.h"
+#include "SubTotalOptions.h"
 
-#include <algorithm>
+#include "core/definition/DefinitionKeys.h"
 
 namespace core::texts {
 
@@ -21,7 +21,7 @@ QStringList unreadLines(const QList<editor::UnreadValue>& unread) {
 
 QString badCaptionColumn(int columns) {
     return QStringLiteral("Please enter a column number from 1 to %1 in the box \"Write this caption in column :\".")
-        .arg(std::max(columns, 1));
+        .arg(editor::lastCaptionColumn(columns));
 }
 
 QString unreadSettings(const QList<editor::UnreadValue>& unread, const editor::IncludedFields& columns) {

@@ -13,10 +13,6 @@ namespace {
 constexpr int NumberType = 5;
 constexpr int CurrencyType = 6;
 
-int lastColumn(int columns) {
-    return std::max(columns, 1);
-}
-
 } // namespace
 
 act::Result<QList<SubTotalColumn>> subTotalColumns(const ReportDefinition& definition, act::FieldList& fields) {
@@ -41,14 +37,14 @@ act::Result<QList<SubTotalColumn>> subTotalColumns(const ReportDefinition& defin
 }
 
 SubTotalOptions::Row SubTotalOptions::row(ValueReader& reader, int columns) const {
-    const auto key = [this](const QString& name) { return keys::sectionKey(name, m_section); };
     const TotalFormat defaults = ReportDefinition().total(m_section);
     Row row;
-    row.border = reader.flag(key(keys::TotalBorder), defaults.border);
-    row.emptyBefore = reader.flag(key(keys::TotalEmptyBefore), defaults.emptyBefore);
-    row.emptyAfter = reader.flag(key(keys::TotalEmptyAfter), defaults.emptyAfter);
-    row.caption = m_definition.value(key(keys::TotalCaption), defaults.caption);
-    row.captionColumn = reader.whole(key(keys::TotalCaptionCol), defaults.captionColumn, 1, lastColumn(columns));
+    row.border = reader.flag(rowKey(keys::TotalBorder), defaults.border);
+    row.emptyBefore = reader.flag(rowKey(keys::TotalEmptyBefore), defaults.emptyBefore);
+    row.emptyAfter = reader.flag(rowKey(keys::TotalEmptyAfter), defaults.emptyAfter);
+    row.caption = m_definition.value(rowKey(keys::TotalCaption), defaults.caption);
+    row.captionColumn =
+        reader.whole(rowKey(keys::TotalCaptionCol), defaults.captionColumn, 1, lastCaptionColumn(columns));
     return row;
 }
 
@@ -63,12 +59,11 @@ SubTotalOptions::Column SubTotalOptions::column(ValueReader& reader, int field) 
 }
 
 void SubTotalOptions::setRow(const Row& row) {
-    const auto key = [this](const QString& name) { return keys::sectionKey(name, m_section); };
-    m_definition.setFlag(key(keys::TotalBorder), row.border);
-    m_definition.setFlag(key(keys::TotalEmptyBefore), row.emptyBefore);
-    m_definition.setFlag(key(keys::TotalEmptyAfter), row.emptyAfter);
-    m_definition.setValue(key(keys::TotalCaption), row.caption);
-    m_definition.setValue(key(keys::TotalCaptionCol), QString::number(row.captionColumn));
+    m_definition.setFlag(rowKey(keys::TotalBorder), row.border);
+    m_definition.setFlag(rowKey(keys::TotalEmptyBefore), row.emptyBefore);
+    m_definition.setFlag(rowKey(keys::TotalEmptyAfter), row.emptyAfter);
+    m_definition.setValue(rowKey(keys::TotalCaption), row.caption);
+    m_definition.setValue(rowKey(keys::TotalCaptionCol), QString::number(row.captionColumn));
 }
 
 void SubTotalOptions::setCalculation(int field, ColumnTotal::Calculation calculation) {
@@ -92,13 +87,21 @@ void SubTotalOptions::setDifferent(int field, bool on) {
     m_definition.setFlag(columnKey(field, keys::Different), on);
 }
 
+QString SubTotalOptions::rowKey(const QString& name) const {
+    return keys::sectionKey(name, m_section);
+}
+
 QString SubTotalOptions::columnKey(int field, const QString& name) const {
     return keys::columnKey(field, name, m_section);
 }
 
+int lastCaptionColumn(int columns) {
+    return std::max(columns, 1);
+}
+
 std::optional<int> readCaptionColumn(const QString& text, int columns) {
     const std::optional<int> column = definition::readWhole(text);
-    return column && *column >= 1 && *column <= lastColumn(columns) ? column : std::nullopt;
+    return column && *column >= 1 && *column <= lastCaptionColumn(columns) ? column : std::nullopt;
 }
 
 } // namespace core::editor

@@ -59,13 +59,16 @@ public:
     void setDifferent(int field, bool on);
 
 private:
+    QString rowKey(const QString& name) const;
     QString columnKey(int field, const QString& name) const;
 
     ReportDefinition& m_definition;
     const int m_section;
 };
 
-// The caption column as typed; nullopt outside 1 to the number of columns (1 when there are none).
+// The last column a caption may be written in: the number of columns, 1 when there are none.
+int lastCaptionColumn(int columns);
+// The caption column as typed; nullopt outside 1 to lastCaptionColumn().
 std::optional<int> readCaptionColumn(const QString& text, int columns);
 
 } // namespace core::editor
