@@ -14,6 +14,7 @@
 #include "core/startup/ActStartupCheck.h"
 #include "gui/common/ErrorBox.h"
 #include "gui/common/ListHelpers.h"
+#include "gui/common/Notice.h"
 #include "gui/integration/frmIntegrate.h"
 #include "gui/library/frmTemplateFolder.h"
 
@@ -111,7 +112,7 @@ void frmMain::connectHandlers() {
 }
 
 bool frmMain::refuse(const QString& text, MessageIcon icon) {
-    PlatformService::instance().message(this, {core::ProductName, text, QMessageBox::Ok, icon, QMessageBox::Ok});
+    showNotice(this, text, icon);
     ActEvent1.reset();
     m_instanceLock.unlock();
     m_unloaded = true;
@@ -225,8 +226,7 @@ void frmMain::Form_Unload() {
         const QString database = QString::fromStdString(databasePath);
         if (!PlatformService::instance().open({QStringLiteral("open"), database, QString(), core::programFolder(), 5}))
             // ACT! has closed the database and the program is about to end: only the user can reopen it now.
-            PlatformService::instance().message(this, {core::ProductName, DatabaseNotReopened.arg(database),
-                                                       QMessageBox::Ok, MessageIcon::Exclamation, QMessageBox::Ok});
+            showNotice(this, DatabaseNotReopened.arg(database), MessageIcon::Exclamation);
     }
     hide();
     m_ticks = 0;
@@ -293,8 +293,7 @@ void frmMain::setBusy(bool busy) {
 void frmMain::cmdOK_Click() {
     const QList<QListWidgetItem*> selected = c.lstReports->selectedItems();
     if (selected.isEmpty()) {
-        PlatformService::instance().message(this, {core::ProductName, core::texts::NoReportSelected, QMessageBox::Ok,
-                                                   MessageIcon::None, QMessageBox::Ok});
+        showNotice(this, core::texts::NoReportSelected);
         c.mstSSTab->setCurrentIndex(0);
         return;
     }

@@ -1,20 +1,14 @@
 #include "EditorDialogs.h"
 
-#include "core/ProductName.h"
 #include "core/editor/EditorTexts.h"
 #include "core/editor/ValueReader.h"
-#include "gui/common/PlatformService.h"
+#include "gui/common/Notice.h"
 
 namespace gui {
 
-void say(const QString& text, QWidget* owner) {
-    PlatformService::instance().message(
-        owner, {core::ProductName, text, QMessageBox::Ok, MessageIcon::Exclamation, QMessageBox::Ok});
-}
-
 void reportUnread(const core::editor::ValueReader& reader, QWidget* owner) {
     if (const QString text = core::texts::unreadInDialog(reader.unread()); !text.isEmpty())
-        say(text, owner);
+        showNotice(owner, text, MessageIcon::Exclamation);
 }
 
 void editFont(core::ReportDefinition& definition, const core::FontKeys& keys, QWidget* owner) {

@@ -11,8 +11,6 @@ class ValueReader;
 
 namespace gui {
 
-// An exclamation box titled with the product name.
-void say(const QString& text, QWidget* owner);
 // Names once, if there are any, the stored values a reader could not read and replaced by their defaults.
 void reportUnread(const core::editor::ValueReader& reader, QWidget* owner);
 // Opens the font dialog on the font kept under these keys and writes its answer, or the preset when it is cancelled,

@@ -16,6 +16,7 @@
 #include "gui/common/ErrorBox.h"
 #include "gui/common/FieldListHelpers.h"
 #include "gui/common/ListState.h"
+#include "gui/common/Notice.h"
 #include "gui/common/PlatformService.h"
 #include "gui/common/TextBoxHelpers.h"
 
@@ -111,7 +112,7 @@ bool frmReportSettings::Form_Load() {
     const core::DefinitionLoad load =
         core::Load_DefFile(m_store, m_report.reportFolder, m_report.reportName, m_report.outputType);
     if (!load.ok()) {
-        say(core::loadProblem(load), this);
+        showNotice(this, core::loadProblem(load), MessageIcon::Exclamation);
         return false;
     }
     m_definition = ReportDefinition::load(m_store);
@@ -147,7 +148,7 @@ bool frmReportSettings::Form_Load() {
 
     m_opened = shownDefinition();
     if (const QString unread = core::texts::unreadSettings(reading.unread, columns); !unread.isEmpty())
-        say(unread, this);
+        showNotice(this, unread, MessageIcon::Exclamation);
     return true;
 }
 
@@ -207,7 +208,7 @@ bool frmReportSettings::Save_Sections(int section) {
 bool frmReportSettings::writeWorkingCopy() {
     if (m_definition.save(m_store))
         return true;
-    say(m_store.writeFailure(), this);
+    showNotice(this, m_store.writeFailure(), MessageIcon::Exclamation);
     return false;
 }
 
@@ -237,7 +238,8 @@ bool frmReportSettings::cmdClose_Click() {
             core::editor::checkTopLeftCell(data->txtTopLeftCol->text(), data->txtTopLeftRow->text());
         if (problem != core::editor::CellProblem::None) {
             const bool column = problem == core::editor::CellProblem::Column;
-            say(column ? core::texts::BadTopLeftColumn : core::texts::BadTopLeftRow, this);
+            showNotice(this, column ? core::texts::BadTopLeftColumn : core::texts::BadTopLeftRow,
+                       MessageIcon::Exclamation);
             mstSettings->setCurrentIndex(DataTabIndex);
             GiveFocus(column ? data->txtTopLeftCol : data->txtTopLeftRow);
             return false;

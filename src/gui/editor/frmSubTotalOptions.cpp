@@ -7,6 +7,7 @@
 #include "core/definition/DefinitionKeys.h"
 #include "core/editor/EditorTexts.h"
 #include "gui/common/ErrorBox.h"
+#include "gui/common/Notice.h"
 #include "gui/common/TextBoxHelpers.h"
 
 #include <QButtonGroup>
@@ -184,7 +185,7 @@ void frmSubTotalOptions::enableControls() {
 void frmSubTotalOptions::cmdClose_Click() {
     const std::optional<int> captionColumn = core::editor::readCaptionColumn(txtCaptionCol->text(), columnCount());
     if (!captionColumn) {
-        say(core::texts::badCaptionColumn(columnCount()), this);
+        showNotice(this, core::texts::badCaptionColumn(columnCount()), MessageIcon::Exclamation);
         GiveFocus(txtCaptionCol);
         return;
     }

@@ -7,6 +7,7 @@
 #include "core/settings/SettingsKeys.h"
 #include "core/settings/SettingsStore.h"
 #include "gui/common/ErrorBox.h"
+#include "gui/common/Notice.h"
 #include "gui/common/PlatformService.h"
 
 #include <QDir>
@@ -17,11 +18,6 @@ namespace {
 
 constexpr int ShowNormal = 5;
 
-QMessageBox::StandardButton say(QWidget* owner, const QString& text, MessageIcon icon = MessageIcon::None) {
-    return PlatformService::instance().message(owner,
-                                               {core::ProductName, text, QMessageBox::Ok, icon, QMessageBox::Ok});
-}
-
 } // namespace
 
 void showLibraryFailure(const core::LibraryResult& result, const core::Procedure& where, int line, QWidget* owner) {
@@ -30,13 +26,13 @@ void showLibraryFailure(const core::LibraryResult& result, const core::Procedure
     case Status::Done:
         return;
     case Status::NameRefused:
-        say(owner, core::texts::NameRefused, MessageIcon::Exclamation);
+        showNotice(owner, core::texts::NameRefused, MessageIcon::Exclamation);
         return;
     case Status::NameTaken:
-        say(owner, core::texts::NameTaken, MessageIcon::Exclamation);
+        showNotice(owner, core::texts::NameTaken, MessageIcon::Exclamation);
         return;
     case Status::SourceLocked:
-        say(owner, core::texts::unableToCopy(result.detail));
+        showNotice(owner, core::texts::unableToCopy(result.detail));
         return;
     case Status::Failed:
         showErrorBox(core::errorAt(where, line, result.errorNumber, result.detail), owner);
@@ -67,7 +63,7 @@ bool makeCsvReport(const core::ReportLibrary& library, const QString& name, cons
     const core::LibraryResult result = library.makeCsv(name, replace);
     showLibraryFailure(result, where, __LINE__, owner);
     if (result.ok())
-        say(owner, core::texts::CsvCreated);
+        showNotice(owner, core::texts::CsvCreated);
     return result.ok();
 }
 
@@ -82,7 +78,7 @@ bool editExcelTemplate(core::SettingsStore& store, const core::ReportLibrary& li
     const QString folder = core::programFolder();
     const QString file = QDir(folder).filePath(launcher);
     if (!PlatformService::instance().open({QStringLiteral("open"), file, QString(), folder, ShowNormal}))
-        say(owner, core::texts::templateNotOpened(QDir::toNativeSeparators(file)), MessageIcon::Exclamation);
+        showNotice(owner, core::texts::templateNotOpened(QDir::toNativeSeparators(file)), MessageIcon::Exclamation);
     return true;
 }
 
