@@ -1,5 +1,7 @@
 #include "ComError.h"
 
+#include "ComVariant.h"
+
 #include "act/dispatch/Utf16.h"
 
 #include <oleauto.h>
@@ -10,11 +12,6 @@
 namespace act::com {
 
 namespace {
-
-std::string fromBstr(BSTR text) {
-    return text ? dispatch::toUtf8(std::u16string_view(reinterpret_cast<const char16_t*>(text), SysStringLen(text)))
-                : std::string();
-}
 
 std::string systemText(HRESULT result) {
     wchar_t* buffer = nullptr;
@@ -41,7 +38,7 @@ Error errorFrom(HRESULT result, EXCEPINFO& exception) {
     if (result == DISP_E_EXCEPTION && exception.pfnDeferredFillIn)
         exception.pfnDeferredFillIn(&exception);
     const long number = exception.scode != 0 ? exception.scode : exception.wCode != 0 ? exception.wCode : result;
-    const std::string description = fromBstr(exception.bstrDescription);
+    const std::string description = textOf(exception.bstrDescription);
     const Error error = result != DISP_E_EXCEPTION ? errorFrom(result)
                         : description.empty()      ? errorFrom(number)
                                                    : Error{number, description};

@@ -42,10 +42,6 @@ Result<VARIANT> variantFrom(const Value& value) {
     return variant;
 }
 
-std::string textOf(BSTR text) {
-    return dispatch::toUtf8(std::u16string_view(reinterpret_cast<const char16_t*>(text), SysStringLen(text)));
-}
-
 // A copy of the variant changed to another kind, cleared when it goes.
 class Converted {
 public:
@@ -74,6 +70,10 @@ Result<Value> objectFrom(IUnknown* unknown, const std::shared_ptr<ComApartment>&
 }
 
 } // namespace
+
+std::string textOf(BSTR text) {
+    return dispatch::toUtf8(std::u16string_view(reinterpret_cast<const char16_t*>(text), SysStringLen(text)));
+}
 
 Result<ComArguments> ComArguments::from(const std::vector<Value>& arguments) {
     ComArguments list;

@@ -7,6 +7,7 @@
 #include <oaidl.h>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace act::com {
@@ -28,6 +29,9 @@ private:
 
     std::vector<VARIANT> m_variants;
 };
+
+// An automation string as UTF-8; a null one, which automation takes for empty, as "".
+std::string textOf(BSTR text);
 
 // Reads an answer; other kinds of value than ours arrive as the text the system makes of them (a date, an amount).
 // The variant itself stays the caller's to clear.

@@ -16,24 +16,18 @@ DispatchEventControl::DispatchEventControl(Target control) : m_control(std::move
     if (subscribed)
         m_subscription = std::move(subscribed).value();
     else
-        m_deaf = subscribed.error();
+        m_control = Target(subscribed.error());
 }
 
 Result<int> DispatchEventControl::ConnectionState(int reserved) {
-    if (m_deaf)
-        return *m_deaf;
     return m_control.number(ConnectionStateMember, {reserved});
 }
 
 Status DispatchEventControl::AcknowledgeClose() {
-    if (m_deaf)
-        return *m_deaf;
     return m_control.run(AcknowledgeCloseMember);
 }
 
 Result<bool> DispatchEventControl::CommunicationFailed() {
-    if (m_deaf)
-        return *m_deaf;
     return m_control.flag(CommunicationFailedMember);
 }
 

@@ -5,7 +5,6 @@
 #include "act/EventControl.h"
 
 #include <memory>
-#include <optional>
 
 namespace act::dispatch {
 
@@ -21,9 +20,8 @@ public:
     Result<bool> CommunicationFailed() override;
 
 private:
-    Target m_control;
+    Target m_control; // the reason only, once it cannot listen
     std::unique_ptr<Subscription> m_subscription;
-    std::optional<Error> m_deaf;
 };
 
 } // namespace act::dispatch

@@ -19,7 +19,7 @@ PackageWriter::PackageWriter(const QString& path)
     : m_name(QDir::toNativeSeparators(path)), m_file(path), m_zip(&m_file), m_part(&m_zip) {
     m_zip.setAutoClose(false);
     if (const QString why = core::openForSaving(m_file); !why.isEmpty())
-        m_problem = QStringLiteral("cannot write %1: %2").arg(m_name, why);
+        fail(why);
     else if (!m_zip.open(QuaZip::mdCreate))
         fail();
 }
@@ -56,21 +56,20 @@ bool PackageWriter::commit() {
     m_zip.close();
     if (m_zip.getZipError() != ZIP_OK)
         return fail();
-    if (const QString why = core::readyToCommit(m_file); !why.isEmpty()) {
-        m_problem = QStringLiteral("cannot write %1: %2").arg(m_name, why);
-        return false;
-    }
+    if (const QString why = core::readyToCommit(m_file); !why.isEmpty())
+        return fail(why);
     return m_file.commit() || fail();
 }
 
 bool PackageWriter::fail() {
-    if (m_problem.isEmpty()) {
-        // The file's own error says more than the archive's code ("No space left on device").
-        const QString reason = m_file.error() != QFileDevice::NoError
-                                   ? m_file.errorString()
-                                   : QStringLiteral("zip error %1").arg(m_zip.getZipError());
+    // The file's own error says more than the archive's code ("No space left on device").
+    return fail(m_file.error() != QFileDevice::NoError ? m_file.errorString()
+                                                       : QStringLiteral("zip error %1").arg(m_zip.getZipError()));
+}
+
+bool PackageWriter::fail(const QString& reason) {
+    if (m_problem.isEmpty())
         m_problem = QStringLiteral("cannot write %1: %2").arg(m_name, reason);
-    }
     m_file.cancelWriting();
     return false;
 }

@@ -31,7 +31,9 @@ public:
     bool commit();
 
 private:
+    // Keeps the first reason writing failed and drops what was written; always false.
     bool fail();
+    bool fail(const QString& reason);
 
     QString m_name;
     QSaveFile m_file;
