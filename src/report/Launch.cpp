@@ -14,8 +14,6 @@ namespace report {
 
 namespace {
 
-constexpr int ShowNormal = 1;
-
 core::RunStatus say(core::RunFrontEnd& front, core::RunStatus status, const QString& text) {
     front.setBusy(false);
     front.message({text, core::ProductName, core::RunMessage::Icon::Exclamation});
@@ -25,7 +23,7 @@ core::RunStatus say(core::RunFrontEnd& front, core::RunStatus status, const QStr
 // failure names the file with %1.
 core::RunStatus open(core::Shell& shell, core::RunFrontEnd& front, const QString& file, const QString& folder,
                      const QString& failure) {
-    if (shell.open({QStringLiteral("open"), file, QString(), folder, ShowNormal}))
+    if (shell.open({QStringLiteral("open"), file, QString(), folder, core::ShowNormal}))
         return core::RunStatus::Done;
     return say(front, core::RunStatus::LaunchFailed, failure.arg(QDir::toNativeSeparators(file)));
 }

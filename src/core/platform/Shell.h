@@ -5,13 +5,17 @@
 
 namespace core {
 
+// How the opened program's window shows: restored to its normal size, or in its current size and position.
+constexpr int ShowNormal = 1;
+constexpr int ShowAsItIs = 5;
+
 // What the program asks the desktop shell to open.
 struct ShellRequest {
     QString verb;
     QString file;
     QString parameters;
     QString folder;
-    int showCode = 5;
+    int showCode = ShowAsItIs;
 };
 
 // Opens documents with the program that handles them; tests replace it and read back each request.

@@ -20,13 +20,6 @@
 
 namespace core {
 
-namespace {
-
-// The showing mode of a document opened for the user to work in.
-constexpr int ShowNormal = 1;
-
-} // namespace
-
 ReportRun::ReportRun(SettingsStore& store, const act::Connection& connection, Shell& shell, RunFrontEnd& front,
                      ReportGrid& grid, RunRequest request)
     : m_store(store), m_connection(connection), m_shell(shell), m_front(front), m_grid(grid),
@@ -209,7 +202,7 @@ RunStatus ReportRun::handOffToLauncher(ReportDefinition& definition) {
     if (!m_request.launch)
         return RunStatus::Done;
     const QString launcher = QDir(m_request.programFolder).filePath(QStringLiteral("LaunchIt.XLS"));
-    if (!m_shell.open({QStringLiteral("open"), launcher, QString(), m_request.programFolder, ShowNormal}))
+    if (!m_shell.open({QStringLiteral("open"), launcher, QString(), m_request.programFolder, core::ShowNormal}))
         return fail(RunStatus::LaunchFailed,
                     QStringLiteral("The report is ready, but %1 could not be opened.").arg(launcher),
                     RunMessage::Icon::Exclamation);

@@ -224,7 +224,8 @@ void frmMain::Form_Unload() {
     }
     if (!databasePath.empty()) {
         const QString database = QString::fromStdString(databasePath);
-        if (!PlatformService::instance().open({QStringLiteral("open"), database, QString(), core::programFolder(), 5}))
+        if (!PlatformService::instance().open(
+                {QStringLiteral("open"), database, QString(), core::programFolder(), core::ShowAsItIs}))
             // ACT! has closed the database and the program is about to end: only the user can reopen it now.
             showNotice(this, DatabaseNotReopened.arg(database), MessageIcon::Exclamation);
     }
@@ -411,8 +412,9 @@ void frmMain::mnuIntegrate_Click() {
 void frmMain::mnuManual_Click() {
     const QString folder = core::programFolder();
     // Whether a program could open the manual is not reported.
-    PlatformService::instance().open(
-        {QStringLiteral("Open"), QDir(folder).filePath(QStringLiteral("Tallivo_manual.pdf")), QString(), folder, 5});
+    PlatformService::instance().open({QStringLiteral("Open"),
+                                      QDir(folder).filePath(QStringLiteral("Tallivo_manual.pdf")), QString(), folder,
+                                      core::ShowAsItIs});
 }
 
 void frmMain::mnuAbout_Click() {

@@ -14,12 +14,6 @@
 
 namespace gui {
 
-namespace {
-
-constexpr int ShowNormal = 5;
-
-} // namespace
-
 void showLibraryFailure(const core::LibraryResult& result, const core::Procedure& where, int line, QWidget* owner) {
     using Status = core::LibraryResult::Status;
     switch (result.status) {
@@ -77,7 +71,7 @@ bool editExcelTemplate(core::SettingsStore& store, const core::ReportLibrary& li
     }
     const QString folder = core::programFolder();
     const QString file = QDir(folder).filePath(launcher);
-    if (!PlatformService::instance().open({QStringLiteral("open"), file, QString(), folder, ShowNormal}))
+    if (!PlatformService::instance().open({QStringLiteral("open"), file, QString(), folder, core::ShowAsItIs}))
         showNotice(owner, core::texts::templateNotOpened(QDir::toNativeSeparators(file)), MessageIcon::Exclamation);
     return true;
 }
